@@ -1,0 +1,71 @@
+// Moving a running game on to a question it has not asked yet.
+#include <cmath>
+
+#include "Quiz.h"
+#include "catalogue/Catalogue.h"
+#include "window/MainWindow.h"
+
+namespace quiz {
+
+void Quiz::cmdnext_Click() {
+    if (s_.gameOver != 0 || s_.gameStopped != 0) return;
+    // Cannot happen with the question limits offered; should a catalogue
+    // ever run dry, the game simply ends instead of drawing forever.
+    bool anyLeft = false;
+    for (int n = 1; n <= catalogue_.count() && !anyLeft; ++n) anyLeft = s_.asked(n) != 1;
+    if (!anyLeft) {
+        w_.cmdnext.setEnabled(false);
+        s_.gameOver = 1;
+        s_.gameStopped = 1;
+        return;
+    }
+    if (s_.firstQuestion == 1) {
+        s_.firstQuestion = 0;
+        play("glasses.wav");
+    } else {
+        play("laser.wav");
+    }
+    s_.keyFocusReleased = 1;
+    w_.cmdnext.setEnabled(false);
+    RandomSource& random = w_.platform().random;
+    random.randomize();
+    auto draw = [&] {
+        const double r = random.rnd();
+        return static_cast<int>(std::floor(r * catalogue_.count() + 1));
+    };
+    int n = draw();
+    s_.questionNumber = n;
+    while (s_.asked(n) == 1) {
+        n = draw();
+        s_.questionNumber = n;
+    }
+    s_.asked(n) = 1;
+    catalogue_.show(n, w_, s_.answerKey);
+    w_.txterg.setText("?");
+    w_.cmdanta.setEnabled(true);
+    w_.cmdantb.setEnabled(true);
+    w_.cmdantc.setEnabled(true);
+    w_.cmdantd.setEnabled(true);
+    for (int i = 1; i <= 3; ++i) s_.lockedOut(i) = 0;
+    if (playersAre("3") || playersAre("2")) {
+        cmdwahl_Click();
+        cmdtimer_Click();
+    } else {
+        w_.txthit2.setEnabled(true);
+        w_.txthit2.setFocus();
+        cmdtimer_Click();
+    }
+}
+
+void Quiz::Form_Click() {
+    if (w_.cmdnext.enabled()) cmdnext_Click();
+}
+
+void Quiz::imgback_Click() {
+    if (w_.cmdnext.enabled()) {
+        s_.waitCancelled = 1;
+        cmdnext_Click();
+    }
+}
+
+}  // namespace quiz

@@ -1,0 +1,55 @@
+// quiz-script FILE: runs a scenario through the headless platform and prints
+// its transcript. quiz-script --catalogue prints the built-in questions.
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "catalogue/Catalogue.h"
+#include "game/Quiz.h"
+#include "window/MainWindow.h"
+#include "window/SideCommands.h"
+#include "window/headless/HeadlessPlatform.h"
+
+namespace {
+
+int printCatalogue() {
+    const quiz::Catalogue& c = quiz::Catalogue::builtIn();
+    for (int n = 1; n <= c.count(); ++n) {
+        const quiz::Entry& e = c.entry(n);
+        std::cout << e.number << '\t' << e.key << '\t' << e.question;
+        for (auto a : e.answers) std::cout << '\t' << a;
+        std::cout << '\n';
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 2 && std::string(argv[1]) == "--catalogue") return printCatalogue();
+    if (argc != 2) {
+        std::cerr << "usage: quiz-script FILE | quiz-script --catalogue\n";
+        return 2;
+    }
+    std::ifstream in(argv[1]);
+    if (!in) {
+        std::cerr << "quiz-script: cannot read " << argv[1] << "\n";
+        return 2;
+    }
+    quiz::Scenario scenario;
+    try {
+        scenario = quiz::Scenario::parse(in);
+    } catch (const quiz::ScenarioError& e) {
+        std::cerr << argv[1] << ":" << e.what() << "\n";
+        return 2;
+    }
+    quiz::HeadlessPlatform headless(scenario, &std::cout);
+    quiz::MainWindow window(headless.platform());
+    quiz::Quiz game(window, quiz::Catalogue::builtIn());
+    quiz::SideCommands side(window);
+    headless.attach(window);
+    headless.stateLine = [&game] { return game.state().describe(); };
+    headless.answerKey = [&game] { return static_cast<int>(game.state().answerKey); };
+    headless.run();
+    return 0;
+}

@@ -1,0 +1,12 @@
+#pragma once
+#include "../TimeOfDay.h"
+
+namespace quiz {
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual TimeOfDay now() = 0;
+};
+
+}  // namespace quiz
