@@ -105,7 +105,7 @@ void HeadlessPlatform::expand(const Step& s) {
 
 void HeadlessPlatform::pump() {
     clock_.advance(yieldMs);
-    if (!feed(false)) {
+    if (!feed(false) && endWithoutSteps_) {
         end();
         throw ProgramEnd{};
     }

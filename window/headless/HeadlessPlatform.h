@@ -34,6 +34,7 @@ public:
     FakeClock& clock() { return clock_; }
     MixingRandom& random() { return random_; }
     Recorder& recorder() { return recorder_; }
+    const Recorder& recorder() const { return recorder_; }
     void attach(MainWindow& window);
     // What `dump` prints and what `right`/`wrong` answer; set by the game.
     std::function<std::string()> stateLine;
@@ -49,6 +50,8 @@ public:
     void fileNext(std::string path) { file_ = std::move(path); }
     void failStarts(bool on) { failStarts_ = on; }
     void setCurrentDirectory(std::string dir) { cwd_ = std::move(dir); }
+    // Unit tests drive the window themselves: used-up steps then end nothing.
+    void keepRunningWithoutSteps() { endWithoutSteps_ = false; }
     std::string dumpText() const;
 
     // EventPump
@@ -91,6 +94,7 @@ private:
     bool failStarts_ = false;
     std::string cwd_ = "/velmora";
     bool ended_ = false;
+    bool endWithoutSteps_ = true;
 };
 
 }  // namespace quiz

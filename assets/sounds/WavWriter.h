@@ -1,0 +1,11 @@
+#pragma once
+
+#include <filesystem>
+#include <vector>
+
+// Writes samples in [-1, 1] as a 16-bit PCM mono RIFF/WAVE file.
+class WavWriter {
+public:
+    static bool write(const std::filesystem::path& file, const std::vector<double>& samples,
+                      int sampleRate);
+};
