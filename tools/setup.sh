@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what building, playing and testing the quiz needs on Debian 12.
+# Installs only what is missing; uses sudo when not run as root.
+set -euo pipefail
+packages=(
+  build-essential cmake googletest libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-multimedia-dev qt6-translations-l10n qt6-qpa-plugins libqt6svg6
+  xvfb xauth xdotool x11-utils imagemagick dbus dbus-x11 at-spi2-core python3 python3-pyatspi
+  pulseaudio pulseaudio-utils
+  fonts-dejavu-core fonts-dejavu-extra fonts-liberation fonts-urw-base35
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
