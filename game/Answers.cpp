@@ -1,16 +1,16 @@
 // Taking an answer, keeping the score and the two pauses after an answer.
-#include "Quiz.h"
+#include "Game.h"
 #include "window/MainWindow.h"
 
 namespace quiz {
 
-void Quiz::cmdanta_GotFocus() { answer(1); }
-void Quiz::cmdantb_GotFocus() { answer(2); }
-void Quiz::cmdantc_GotFocus() { answer(3); }
-void Quiz::cmdantd_GotFocus() { answer(4); }
+void Game::cmdanta_GotFocus() { answer(1); }
+void Game::cmdantb_GotFocus() { answer(2); }
+void Game::cmdantc_GotFocus() { answer(3); }
+void Game::cmdantd_GotFocus() { answer(4); }
 
 // An answer is taken when its button receives the focus.
-void Quiz::answer(int button) {
+void Game::answer(int button) {
     s_.keyFocusReleased = 1;
     if (s_.answerKey == button) {
         s_.questionsDone += 1;
@@ -33,7 +33,7 @@ void Quiz::answer(int button) {
 
 // The pause after a completed question: the next question comes by itself at
 // the target second, unless one came earlier or the game is over.
-void Quiz::cmdauswert_Click() {
+void Game::cmdauswert_Click() {
     disableAnswerButtons();
     w_.cmdnext.setEnabled(true);
     showNumber(w_.txtanz, s_.questionsDone);
@@ -56,7 +56,7 @@ void Quiz::cmdauswert_Click() {
 
 // The pause after a wrong answer of one of several players: then the race
 // opens again for the others.
-void Quiz::cmdbadanswer_Click() {
+void Game::cmdbadanswer_Click() {
     w_.txtdran.setFocus();
     disableAnswerButtons();
     s_.points(s_.currentPlayer) -= 1;
@@ -78,7 +78,7 @@ void Quiz::cmdbadanswer_Click() {
 }
 
 // Always all three players, whatever the player count.
-void Quiz::cmdupdate_Click() {
+void Game::cmdupdate_Click() {
     Control* percentBox[] = {nullptr, &w_.txtprozent, &w_.txtprozent2, &w_.txtprozent3};
     for (int i = 1; i <= 3; ++i) {
         if (s_.points(i) <= 0) {

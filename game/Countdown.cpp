@@ -1,13 +1,13 @@
 // The time limit of each question: a blocking countdown that yields to the
 // window, its time-out and the two pauses that follow one.
-#include "Quiz.h"
+#include "Game.h"
 #include "window/MainWindow.h"
 
 namespace quiz {
 
 // deadline and clockNow are shared with every countdown nested inside this
 // one; when a nested one returns, this one goes on with what it left.
-void Quiz::cmdtimer_Click() {
+void Game::cmdtimer_Click() {
     if (s_.gameStopped != 0) return;
     w_.txterg.setText("?");
     if (w_.cbotime.text() == "Kein") {
@@ -28,7 +28,7 @@ void Quiz::cmdtimer_Click() {
     w_.txtzeit.setText("=/\\=");
 }
 
-void Quiz::timeOut() {
+void Game::timeOut() {
     s_.keyFocusReleased = 1;
     s_.waitCancelled = 1;
     if (s_.gameStopped != 0) return;
@@ -67,7 +67,7 @@ void Quiz::timeOut() {
 // Two seconds to a target second; the end action runs in the pass whose
 // reading reaches it. A pause held past its target by nested handlers never
 // reaches it again and ends only when the game is over or the wait cancelled.
-void Quiz::pause(const std::function<void()>& endAction) {
+void Game::pause(const std::function<void()>& endAction) {
     const TimeOfDay target = now().plus(2);
     TimeOfDay reading = now();
     s_.waitCancelled = 0;

@@ -1,12 +1,12 @@
 // The check that runs on every change of the counter box, and the rating or
 // ranking when the question limit is reached.
-#include "Quiz.h"
+#include "Game.h"
 #include "window/Credits.h"
 #include "window/MainWindow.h"
 
 namespace quiz {
 
-void Quiz::txtanz_Change() {
+void Game::txtanz_Change() {
     s_.keyFocusReleased = 1;
     w_.txtdran.setFocus();
     cmdupdate_Click();
@@ -25,12 +25,12 @@ void Quiz::txtanz_Change() {
     play("endrunde.wav");
 }
 
-void Quiz::announce(const char* sound, const std::string& title, const std::string& message, int style) {
+void Game::announce(const char* sound, const std::string& title, const std::string& message, int style) {
     play(sound);
     w_.msgBox(message, style, title);
 }
 
-void Quiz::twoPlayerTests() {
+void Game::twoPlayerTests() {
     const int p1 = s_.points(1), p2 = s_.points(2);
     if (p1 > p2) {
         announce("jubel.wav", "Sieger: Spieler1", "Gratualtion Spieler1!!!! Diese Runde geht an Dich!", 64);
@@ -46,7 +46,7 @@ void Quiz::twoPlayerTests() {
     }
 }
 
-void Quiz::threePlayerTests() {
+void Game::threePlayerTests() {
     w_.txterg.setText("Ende!");
     const int p1 = s_.points(1), p2 = s_.points(2), p3 = s_.points(3);
     auto win = [this](const char* message) { announce("jubel.wav", "Endstand", message, 64); };
@@ -73,7 +73,7 @@ void Quiz::threePlayerTests() {
 }
 
 // Six ranges with inclusive bounds; a value above 100 matches none.
-void Quiz::singlePlayerRating() {
+void Game::singlePlayerRating() {
     const int p = s_.percent(1);
     if (p < 20) {
         announce("faszinierend.wav", "Miese Leistung",

@@ -1,13 +1,13 @@
 // Moving a running game on to a question it has not asked yet.
 #include <cmath>
 
-#include "Quiz.h"
+#include "Game.h"
 #include "catalogue/Catalogue.h"
 #include "window/MainWindow.h"
 
 namespace quiz {
 
-void Quiz::cmdnext_Click() {
+void Game::cmdnext_Click() {
     if (s_.gameOver != 0 || s_.gameStopped != 0) return;
     // Cannot happen with the question limits offered; should a catalogue
     // ever run dry, the game simply ends instead of drawing forever.
@@ -57,11 +57,11 @@ void Quiz::cmdnext_Click() {
     }
 }
 
-void Quiz::Form_Click() {
+void Game::Form_Click() {
     if (w_.cmdnext.enabled()) cmdnext_Click();
 }
 
-void Quiz::imgback_Click() {
+void Game::imgback_Click() {
     if (w_.cmdnext.enabled()) {
         s_.waitCancelled = 1;
         cmdnext_Click();

@@ -1,10 +1,10 @@
 // Loading the window, starting a game and resetting it.
-#include "Quiz.h"
+#include "Game.h"
 #include "window/MainWindow.h"
 
 namespace quiz {
 
-void Quiz::Form_Load() {
+void Game::Form_Load() {
     s_.gameStopped = 0;
     s_.buzzerWaiting = 0;
     w_.cbofragen.setText("15");
@@ -15,7 +15,7 @@ void Quiz::Form_Load() {
     play("start.wav");
 }
 
-void Quiz::cmdstart_Click() {
+void Game::cmdstart_Click() {
     s_.gameStopped = 0;
     s_.firstQuestion = 1;
     if (playersAre("1")) {
@@ -71,7 +71,7 @@ void Quiz::cmdstart_Click() {
 
 // Written to run nested inside any wait: the flags and the deadline make
 // every interrupted loop end at its next check.
-void Quiz::cmdneu_GotFocus() {
+void Game::cmdneu_GotFocus() {
     s_.waitCancelled = 1;
     s_.gameStopped = 1;
     s_.buzzerWaiting = 0;

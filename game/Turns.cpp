@@ -1,11 +1,11 @@
 // The race of two or three players for each question, and the answer keys.
-#include "Quiz.h"
+#include "Game.h"
 #include "window/MainWindow.h"
 
 namespace quiz {
 
 // Every player has answered the question wrong: it counts as done.
-void Quiz::questionUsedUp() {
+void Game::questionUsedUp() {
     s_.questionsDone += 1;
     showNumber(w_.txtanz, s_.questionsDone);
     if (number(w_.cbofragen.text()) == s_.questionsDone) {
@@ -16,7 +16,7 @@ void Quiz::questionUsedUp() {
     }
 }
 
-void Quiz::cmdwahl_Click() {
+void Game::cmdwahl_Click() {
     if (playersAre("2") && s_.lockedOut(1) == 1 && s_.lockedOut(2) == 1) questionUsedUp();
     if (playersAre("3") && s_.lockedOut(1) == 1 && s_.lockedOut(2) == 1 && s_.lockedOut(3) == 1) questionUsedUp();
     // Also after a used-up question's Next question has returned: without a
@@ -37,7 +37,7 @@ void Quiz::cmdwahl_Click() {
     }
 }
 
-void Quiz::txthit_KeyPress(Int16& keyAscii) {
+void Game::txthit_KeyPress(Int16& keyAscii) {
     if (s_.gameOver != 0) return;
     w_.txterg.setText("?");
     const int k = keyAscii;
@@ -78,16 +78,16 @@ void Quiz::txthit_KeyPress(Int16& keyAscii) {
     }
 }
 
-void Quiz::txthit_LostFocus() { cmdfocus_Click(); }
+void Game::txthit_LostFocus() { cmdfocus_Click(); }
 
-void Quiz::cmdfocus_Click() {
+void Game::cmdfocus_Click() {
     if (s_.buzzerWaiting == 1) {
         w_.txthit.setEnabled(true);
         w_.txthit.setFocus();
     }
 }
 
-void Quiz::txthit2_KeyPress(Int16& keyAscii) {
+void Game::txthit2_KeyPress(Int16& keyAscii) {
     if (s_.gameOver != 0) return;
     s_.keyFocusReleased = 0;
     // An answer key whose button cannot take the focus right now (disabled
@@ -109,7 +109,7 @@ void Quiz::txthit2_KeyPress(Int16& keyAscii) {
 
 // While the race is open the buzzer box owns the focus; were the answer box
 // to pull it back too, the two would hand it to each other without end.
-void Quiz::txthit2_LostFocus() {
+void Game::txthit2_LostFocus() {
     if (s_.keyFocusReleased == 0 && w_.txthit2.enabled() && s_.buzzerWaiting == 0) w_.txthit2.setFocus();
 }
 

@@ -104,9 +104,9 @@ TEST(QuizFlow, PercentagesRoundHalfToEven) {
     };
     for (const auto& c : std::vector<Case>{{1, 8, 12}, {3, 8, 38}, {2, 3, 67}, {1, 3, 33}, {8, 8, 100}, {5, 8, 62},
                                            {7, 8, 88}, {1, 200, 0}, {1, 40, 2}, {3, 40, 8}})
-        EXPECT_EQ(Quiz::percentOf(c.points, c.done), c.percent) << c.points << "/" << c.done;
-    EXPECT_THROW(Quiz::percentOf(1, 0), RuntimeError);
-    EXPECT_THROW(Quiz::percentOf(400, 1), RuntimeError) << "past 16 bits";
+        EXPECT_EQ(Game::percentOf(c.points, c.done), c.percent) << c.points << "/" << c.done;
+    EXPECT_THROW(Game::percentOf(1, 0), RuntimeError);
+    EXPECT_THROW(Game::percentOf(400, 1), RuntimeError) << "past 16 bits";
 }
 
 TEST(QuizFlow, ScoreDisplayShowsZeroForNoPointsAndKeepsThePercent) {

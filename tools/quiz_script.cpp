@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "catalogue/Catalogue.h"
-#include "game/Quiz.h"
+#include "game/Game.h"
 #include "window/MainWindow.h"
 #include "window/SideCommands.h"
 #include "window/headless/HeadlessPlatform.h"
@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     }
     quiz::HeadlessPlatform headless(scenario, &std::cout);
     quiz::MainWindow window(headless.platform());
-    quiz::Quiz game(window, quiz::Catalogue::builtIn());
+    quiz::Game game(window, quiz::Catalogue::builtIn());
     quiz::SideCommands side(window);
     headless.attach(window);
     headless.stateLine = [&game] { return game.state().describe(); };

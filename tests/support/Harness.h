@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "TestCatalogue.h"
-#include "game/Quiz.h"
+#include "game/Game.h"
 #include "window/MainWindow.h"
 #include "window/SideCommands.h"
 #include "window/headless/HeadlessPlatform.h"
@@ -32,7 +32,7 @@ public:
     Scenario scenario;
     HeadlessPlatform headless;
     MainWindow window;
-    Quiz game;
+    Game game;
     SideCommands side;
 };
 

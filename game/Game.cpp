@@ -1,4 +1,4 @@
-#include "Quiz.h"
+#include "Game.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -8,9 +8,9 @@
 
 namespace quiz {
 
-Quiz::Quiz(MainWindow& window, const Catalogue& catalogue) : w_(window), catalogue_(catalogue) { attachHandlers(); }
+Game::Game(MainWindow& window, const Catalogue& catalogue) : w_(window), catalogue_(catalogue) { attachHandlers(); }
 
-void Quiz::attachHandlers() {
+void Game::attachHandlers() {
     w_.Form_Load = [this] { Form_Load(); };
     w_.Form_Click = [this] { Form_Click(); };
     w_.imgback.Click = [this] { imgback_Click(); };
@@ -36,7 +36,7 @@ void Quiz::attachHandlers() {
     w_.cmdfocus.Click = [this] { cmdfocus_Click(); };
 }
 
-Int16 Quiz::percentOf(int points, int done) {
+Int16 Game::percentOf(int points, int done) {
     if (done == 0) throw RuntimeError::divisionByZero();
     const double x = static_cast<double>(points) / static_cast<double>(done) * 100.0;
     double r = std::floor(x);
@@ -47,7 +47,7 @@ Int16 Quiz::percentOf(int points, int done) {
 }
 
 // Blanks around the digits are allowed; anything else is a type mismatch.
-double Quiz::number(const std::string& text) {
+double Game::number(const std::string& text) {
     const char* begin = text.c_str();
     char* end = nullptr;
     const double v = std::strtod(begin, &end);
@@ -57,19 +57,19 @@ double Quiz::number(const std::string& text) {
     return v;
 }
 
-void Quiz::showNumber(Control& box, int value) { box.setText(std::to_string(value)); }
+void Game::showNumber(Control& box, int value) { box.setText(std::to_string(value)); }
 
-void Quiz::disableAnswerButtons() {
+void Game::disableAnswerButtons() {
     w_.cmdanta.setEnabled(false);
     w_.cmdantb.setEnabled(false);
     w_.cmdantc.setEnabled(false);
     w_.cmdantd.setEnabled(false);
 }
 
-bool Quiz::playersAre(const char* count) const { return w_.cbospieler.text() == count; }
+bool Game::playersAre(const char* count) const { return w_.cbospieler.text() == count; }
 
-void Quiz::play(const char* cue) { w_.platform().sound.play(cue); }
+void Game::play(const char* cue) { w_.platform().sound.play(cue); }
 
-TimeOfDay Quiz::now() { return w_.platform().clock.now(); }
+TimeOfDay Game::now() { return w_.platform().clock.now(); }
 
 }  // namespace quiz

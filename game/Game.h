@@ -14,11 +14,11 @@ class MainWindow;
 // lives in its own file: Setup, NextQuestion, Answers, EndOfGame, Turns and
 // Countdown. Handlers call each other directly, as procedures, and every wait
 // yields to the window, so a game is a chain of nested handlers.
-class Quiz {
+class Game {
 public:
-    Quiz(MainWindow& window, const Catalogue& catalogue);
-    Quiz(const Quiz&) = delete;
-    Quiz& operator=(const Quiz&) = delete;
+    Game(MainWindow& window, const Catalogue& catalogue);
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
 
     GameState& state() { return s_; }
     const GameState& state() const { return s_; }
