@@ -41,6 +41,8 @@ void MainWindow::input(const RawInput& in) {
 void MainWindow::doEvents() {
     ++yieldDepth_;
     maxYieldDepth_ = std::max(maxYieldDepth_, yieldDepth_);
+    const char here = 0;
+    stackLow_ = std::min(stackLow_, reinterpret_cast<std::uintptr_t>(&here));
     struct Leave {
         int& d;
         ~Leave() { --d; }
@@ -52,6 +54,8 @@ void MainWindow::doEvents() {
 bool MainWindow::dispatch() {
     if (ended_) return false;
     if (depth_ > 0) return true;  // the running handler's next DoEvents takes it
+    const char here = 0;
+    if (stackBase_ == 0) stackBase_ = reinterpret_cast<std::uintptr_t>(&here);
     try {
         deliverUpTo(UINT64_MAX);
         // Closed during a wait that has since returned: nothing is left to run.

@@ -46,6 +46,8 @@ public:
     std::string caption() const;
     Platform& platform() { return platform_; }
     const std::vector<Control*>& controls() const { return inventory_; }
+    // Hit-test order, topmost first: also the order in which a view draws.
+    const std::vector<Control*>& stacking() const { return stacking_; }
     Control* find(const std::string& name) const;
     Control* focus() const { return focus_; }
 
@@ -84,6 +86,8 @@ public:
     // Nesting of DoEvents, for the record of the deepest chain.
     int yieldDepth() const { return yieldDepth_; }
     int maxYieldDepth() const { return maxYieldDepth_; }
+    // Bytes of stack between the outermost dispatch and the deepest DoEvents.
+    std::size_t stackHighWater() const { return stackBase_ > stackLow_ ? stackBase_ - stackLow_ : 0; }
     std::size_t pendingEvents() const { return queue_.size(); }
 
 private:
@@ -125,6 +129,8 @@ private:
     int depth_ = 0;
     int yieldDepth_ = 0;
     int maxYieldDepth_ = 0;
+    std::uintptr_t stackBase_ = 0;
+    std::uintptr_t stackLow_ = UINTPTR_MAX;
     bool closed_ = false;
     bool ended_ = false;
 };

@@ -31,6 +31,7 @@ void HeadlessPlatform::run() {
         return;
     }
     while (window_->dispatch()) {
+        if (afterStep) afterStep();
         if (!feed(true)) {
             end();  // the steps are used up: the program ends where it is
             return;
@@ -105,6 +106,7 @@ void HeadlessPlatform::expand(const Step& s) {
 
 void HeadlessPlatform::pump() {
     clock_.advance(yieldMs);
+    if (afterStep) afterStep();
     if (!feed(false) && endWithoutSteps_) {
         end();
         throw ProgramEnd{};

@@ -39,6 +39,8 @@ public:
     // What `dump` prints and what `right`/`wrong` answer; set by the game.
     std::function<std::string()> stateLine;
     std::function<int()> answerKey;
+    // Called after every yield and every step taken at the top level.
+    std::function<void()> afterStep;
 
     // The program's top level: load, then feed steps and dispatch until the
     // steps are used up or the program ends. Returns the lines written.
