@@ -1,32 +1,40 @@
-// Interim table until the written questions land: 369 numbered entries of
-// the right form, keys spread 94/91/94/90.
-#include <array>
-#include <string>
-
+// The 369 questions of the game. A table that breaks a rule of the
+// catalogue's form does not compile.
 #include "Catalogue.h"
+#include "CatalogueRules.h"
 
 namespace quiz {
 namespace {
 
-struct Interim {
-    std::array<std::string, 369 * 5> texts;
-    std::array<Entry, 369> entries;
-    Interim() {
-        for (int n = 1; n <= 369; ++n) {
-            const auto i = static_cast<std::size_t>(n - 1);
-            texts[i * 5] = "Vorläufige Frage Nr. " + std::to_string(n) + "?";
-            for (std::size_t a = 0; a < 4; ++a) texts[i * 5 + 1 + a] = "Antwort " + std::to_string(a + 1);
-            const int key = n <= 94 ? 1 : n <= 185 ? 2 : n <= 279 ? 3 : 4;
-            entries[i] = {n, texts[i * 5], {texts[i * 5 + 1], texts[i * 5 + 2], texts[i * 5 + 3], texts[i * 5 + 4]}, key};
-        }
-    }
+constexpr Entry entries[] = {
+#include "entries/part1.inc"
+#include "entries/part2.inc"
+#include "entries/part3.inc"
+#include "entries/part4.inc"
 };
+constexpr std::span<const Entry> all(entries);
+
+// The index of an offending entry shows in the compiler's message.
+template <int Index>
+struct EntryBreaksARule {
+    static_assert(Index < 0, "the entry at this index (number = index + 1) breaks a rule or its number");
+};
+template <int Index>
+struct QuestionRepeated {
+    static_assert(Index < 0, "the question at this index repeats an earlier one");
+};
+[[maybe_unused]] constexpr EntryBreaksARule<rules::firstFault(all, 1)> form{};
+[[maybe_unused]] constexpr QuestionRepeated<rules::firstRepeatedQuestion(all)> repeats{};
+
+static_assert(std::size(entries) == 369, "the catalogue has 369 entries");
+constexpr auto keys = rules::keyCounts(all);
+static_assert(keys[1] == 94 && keys[2] == 91 && keys[3] == 94 && keys[4] == 90,
+              "the right answers are spread 94, 91, 94 and 90 over the four places");
 
 }  // namespace
 
 const Catalogue& Catalogue::builtIn() {
-    static const Interim interim;
-    static const Catalogue catalogue(interim.entries);
+    static constexpr Catalogue catalogue(all);
     return catalogue;
 }
 

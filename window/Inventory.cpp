@@ -68,7 +68,7 @@ ControlSpec image(std::string picture, Rect r, bool visible, std::string a11y) {
     return s;
 }
 
-ControlSpec answerButton(std::string digit, Rect r) {
+ControlSpec answerButton(const std::string& digit, Rect r) {
     ControlSpec s = graphical(digit, r, sans(9.75, 700), {}, "Antwort " + digit + " wählen");
     s.enabled = false;
     return s;

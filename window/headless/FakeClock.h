@@ -8,7 +8,7 @@ namespace quiz {
 // Time that moves only when the program yields or a box is held open.
 class FakeClock : public Clock {
 public:
-    explicit FakeClock(std::int64_t startMs = 10 * 3600 * 1000LL) : ms_(startMs) {}
+    explicit FakeClock(std::int64_t startMs = 10LL * 3600 * 1000) : ms_(startMs) {}
     TimeOfDay now() override { return TimeOfDay::seconds(ms_ / 1000); }
     std::int64_t ms() const { return ms_; }
     void advance(std::int64_t ms) { ms_ += ms; }

@@ -135,7 +135,7 @@ std::string HeadlessPlatform::absolute(const std::string& path) const {
 
 // A picture is a readable file that starts like a bitmap, GIF, JPEG, PNG or icon.
 std::string HeadlessPlatform::load(const std::string& path) {
-    const std::string full = absolute(path);
+    std::string full = absolute(path);
     std::error_code ec;
     if (!std::filesystem::is_regular_file(full, ec)) throw RuntimeError::fileNotFound();
     std::ifstream f(full, std::ios::binary);

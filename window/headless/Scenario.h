@@ -34,7 +34,7 @@ private:
 // A parsed scenario. Parsing checks everything that can be checked before
 // the program runs (names, items, numbers, where clock and seed may stand).
 struct Scenario {
-    std::int64_t startMs = 10 * 3600 * 1000LL;
+    std::int64_t startMs = 10LL * 3600 * 1000;
     std::uint64_t seed = 1;
     std::vector<Step> steps;
 
