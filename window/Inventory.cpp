@@ -52,11 +52,12 @@ ControlSpec combo(std::vector<std::string> items, Rect r, std::string a11y) {
     return s;
 }
 
-ControlSpec label(std::string caption, Rect r, Font f, Rgb colour, bool visible = true) {
+// A label is read out by its caption unless two would sound alike.
+ControlSpec label(std::string caption, Rect r, Font f, Rgb colour, bool visible = true, std::string a11y = {}) {
     ControlSpec s;
     s.text = caption;
     s.visible = visible;
-    s.look = {r, std::move(f), false, colour, {}, std::move(caption)};
+    s.look = {r, std::move(f), false, colour, {}, a11y.empty() ? std::move(caption) : std::move(a11y)};
     return s;
 }
 
@@ -165,7 +166,7 @@ MainWindow::MainWindow(Platform& platform)
       lblspieleranz(*this, "lblspieleranz", ControlKind::Label,
                     label("Spieler:", {1800, 2520, 1215, 495}, sans(13.5, 700), blue)),
       lbllimit(*this, "lbllimit", ControlKind::Label, label("Zeitlimit:", {240, 3840, 1215, 375}, sans(13.5, 700), blue)),
-      lblanz(*this, "lblanz", ControlKind::Label, label("Fragen:", {4680, 3840, 1335, 615}, sans(13.5, 700), yellow)),
+      lblanz(*this, "lblanz", ControlKind::Label, label("Fragen:", {4680, 3840, 1335, 615}, sans(13.5, 700), yellow, true, "Fragen bisher:")),
       lblrestzeit(*this, "lblrestzeit", ControlKind::Label,
                   label("Verbleibende Zeit:", {9720, 1920, 1815, 615}, {"Arial", 14.25, 400, false}, yellow)),
       lblpunkte(*this, "lblpunkte", ControlKind::Label,

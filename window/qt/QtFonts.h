@@ -1,0 +1,26 @@
+#pragma once
+#include <QFont>
+#include <QStringList>
+
+#include "window/Appearance.h"
+
+namespace quiz {
+
+// The window's Windows fonts on a free desktop. Each is mapped, through Qt's
+// font substitution, to close fonts of Debian's packages, nearest first:
+//   MS Sans Serif, Arial  -> Liberation Sans (fonts-liberation)
+//   Small Fonts           -> DejaVu Sans (fonts-dejavu-core)
+//   Papyrus               -> Z003, a calligraphic hand (fonts-urw-base35)
+//   VAG Round             -> Comfortaa, rounded (fonts-comfortaa)
+//   Viner Hand ITC        -> Dancing Script, a casual script (fonts-dancingscript)
+//   Bookman Old Style     -> URW Bookman (fonts-urw-base35)
+//   Haettenschweiler      -> Nimbus Sans Narrow, condensed (fonts-urw-base35)
+// Sizes, weights and slant stay as the window says.
+class QtFonts {
+public:
+    static void installSubstitutes();
+    static QStringList substitutes(const QString& family);
+    static QFont font(const Font& f);
+};
+
+}  // namespace quiz

@@ -1,0 +1,54 @@
+#pragma once
+#include <QWidget>
+
+#include "QtClock.h"
+#include "QtEventPump.h"
+#include "QtFileDialog.h"
+#include "QtInputQueue.h"
+#include "QtLifecycle.h"
+#include "QtMessageBoxes.h"
+#include "QtPictureLoader.h"
+#include "QtProgramStarter.h"
+#include "QtSoundPlayer.h"
+#include "QtWorkingDirectory.h"
+#include "window/MixingRandom.h"
+#include "window/platform/Platform.h"
+
+namespace quiz {
+
+class MainWindow;
+
+// Every platform service of the desktop program, gathered for the window
+// model. Needs a QApplication. attach() ties the services that need them to
+// the window model and to the widget that parents the boxes and dialogs.
+class QtPlatform {
+public:
+    QtPlatform();
+    QtPlatform(const QtPlatform&) = delete;
+    QtPlatform& operator=(const QtPlatform&) = delete;
+
+    Platform& platform() { return platform_; }
+    void attach(MainWindow& window, QWidget* view);
+
+    QtClock& clock() { return clock_; }
+    QtInputQueue& input() { return input_; }
+    QtEventPump& pump() { return pump_; }
+    QtPictureLoader& pictures() { return pictures_; }
+    QtLifecycle& lifecycle() { return lifecycle_; }
+
+private:
+    QtClock clock_;
+    QtInputQueue input_;
+    QtEventPump pump_;
+    QtSoundPlayer sound_;
+    QtMessageBoxes boxes_;
+    QtProgramStarter programs_;
+    QtPictureLoader pictures_;
+    QtFileDialog dialog_;
+    QtWorkingDirectory directory_;
+    MixingRandom random_;
+    QtLifecycle lifecycle_;
+    Platform platform_;
+};
+
+}  // namespace quiz
