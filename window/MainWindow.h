@@ -121,6 +121,8 @@ private:
     std::vector<WindowObserver*> observers_;
     std::deque<Pending> queue_;
     std::uint64_t nextSeq_ = 0;
+    // No control holds the focus when the window first shows: keys then
+    // reach the window's own handler until a click or Tab places it.
     Control* focus_ = nullptr;
     Control* pressed_ = nullptr;        // target of a press awaiting its release
     bool pressedOnWindow_ = false;
