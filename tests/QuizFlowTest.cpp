@@ -45,6 +45,26 @@ TEST(QuizFlow, OnePlayerGameWithoutLimitPlaysToItsRating) {
     EXPECT_EQ(h.window.focus(), &h.window.txtdran);
 }
 
+// Answers by key and by mouse, next questions by the pause and by clicks on
+// the window: the rating follows from the right answers counted.
+TEST(QuizFlow, MouseAndKeysMixedPlayToTheRating) {
+    std::string script = "select cbotime Kein\nselect cbofragen 10\nclick cmdstart\n";
+    const char* answers[] = {"key right\n", "click cmdanta\n", "key wrong\n", "click cmdantc\n", "key right\n"};
+    for (int i = 0; i < 10; ++i) {
+        script += answers[i % 5];
+        script += i % 2 ? "wait 0.3\nclickat 9000 4500\nwait 0.3\n" : "wait 2.5\n";
+    }
+    Harness h(script);
+    h.run();
+    const int right = h.count("text txterg Bingo!");
+    EXPECT_EQ(right + h.count("text txterg Falsch!"), 10);
+    EXPECT_EQ(h.state().points(1), right);
+    EXPECT_EQ(h.state().percent(1), right * 10);
+    EXPECT_EQ(h.count("sound endrunde.wav"), 1);
+    EXPECT_EQ(h.count("event imgback Click"), 5);
+    EXPECT_EQ(h.count("sound laser.wav"), 9);
+}
+
 TEST(QuizFlow, AnswerButtonsByMouseAndTheirEffects) {
     Harness h("select cbotime Kein\nclick cmdstart\ndump\n");
     h.run();
