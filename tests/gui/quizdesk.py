@@ -2,9 +2,12 @@
 click and type with xdotool, take screenshots with ImageMagick's import and
 listen to the null sink with parec."""
 import array
+import ctypes
+import ctypes.util
 import math
 import os
 import subprocess
+import threading
 import time
 
 import pyatspi
@@ -73,14 +76,61 @@ def walk(acc):
             yield from walk(child)
 
 
+class _ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
+
+
+class _XEvent(ctypes.Union):
+    _fields_ = [("xclient", _ClientMessage), ("pad", ctypes.c_long * 24)]
+
+
+def close_window(xid):
+    """Asks a window to close as a window manager does when its close button
+    is pressed: a WM_DELETE_WINDOW message (xdotool only knows how to
+    destroy a window)."""
+    x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XInternAtom.restype = ctypes.c_ulong
+    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.POINTER(_XEvent)]
+    x11.XFlush.argtypes = [ctypes.c_void_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    display = x11.XOpenDisplay(None)
+    if not display:
+        raise RuntimeError("no X display")
+    try:
+        event = _XEvent()
+        event.xclient.type = 33  # ClientMessage
+        event.xclient.window = int(xid)
+        event.xclient.message_type = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
+        event.xclient.format = 32
+        event.xclient.data[0] = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+        x11.XSendEvent(display, int(xid), 0, 0, ctypes.byref(event))
+        x11.XFlush(display)
+    finally:
+        x11.XCloseDisplay(display)
+
+
 class Program:
     """One run of velmora-quiz in the stage folder."""
 
-    def __init__(self, binary, stage, artifacts, log_name):
+    def __init__(self, binary, stage, artifacts, log_name, prefix=(), env=None):
+        """Starts binary in the folder stage. prefix goes before the binary
+        (a command that ends in exec, so the process id stays the program's);
+        env changes the environment, a value of None removes a variable."""
         self.artifacts = artifacts
-        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        for name, value in (env or {}).items():
+            if value is None:
+                environment.pop(name, None)
+            else:
+                environment[name] = value
         self.log = open(os.path.join(artifacts, log_name), "w")
-        self.proc = subprocess.Popen([binary], cwd=stage, env=env, stdout=self.log, stderr=subprocess.STDOUT)
+        self.proc = subprocess.Popen([*prefix, binary], cwd=stage, env=environment, stdout=self.log,
+                                     stderr=subprocess.STDOUT)
         self.app = wait_until(self._find_app, 15)
         if self.app is None:
             raise RuntimeError("the program did not appear on the AT-SPI bus")
@@ -201,6 +251,73 @@ class Program:
         except subprocess.TimeoutExpired:
             return None
 
+    # --- health --------------------------------------------------------------
+    def alive(self):
+        return self.proc.poll() is None
+
+    def cwd(self):
+        return os.readlink("/proc/%d/cwd" % self.proc.pid)
+
+    def answers(self, limit=1.0):
+        """Asks the program over AT-SPI for its window's children and the
+        text of an option box. Returns the seconds the answer took, or None
+        when no answer came within limit (the question may still be pending
+        in its thread then; the program counts as hung)."""
+        answer = {}
+        # The option box is looked up once, while all is well; the question
+        # itself is then two calls.
+        if getattr(self, "_probe", None) is None:
+            try:
+                self._probe = self.control("Anzahl Fragen")
+            except Exception:
+                return None
+
+        def ask():
+            try:
+                t0 = time.monotonic()
+                count = fresh(self.window).childCount
+                text = self._probe.queryText().getText(0, -1)
+                if count > 0 and text:
+                    answer["seconds"] = time.monotonic() - t0
+            except Exception as e:  # the call timed out or the program is gone
+                answer["error"] = repr(e)
+
+        worker = threading.Thread(target=ask, daemon=True)
+        worker.start()
+        worker.join(limit)
+        return answer.get("seconds")
+
+    def list_opens(self, combo_name):
+        """Clicks an option box and waits until its list shows; Escape closes
+        it again. True when the list opened and closed: the window reacts."""
+        combo = self.control(combo_name)
+        self.click(combo)
+
+        def list_showing():
+            lists = [a for a in walk(fresh(combo)) if a.getRoleName() == "list"]
+            return bool(lists) and showing(lists[0])
+
+        opened = wait_until(list_showing, 3)
+        time.sleep(0.3)
+        self.key("Escape")
+        closed = wait_until(lambda: not list_showing(), 3)
+        return bool(opened) and bool(closed)
+
+    # --- pictures of the client area -----------------------------------------
+    def client_shot(self, name):
+        """A screenshot of the client area, kept as name in the artifacts."""
+        e = self.window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        path = self.screenshot(name)
+        raw = subprocess.run(["convert", path, "-crop", "%dx%d+%d+%d" % (e.width, e.height, e.x, e.y), "+repage",
+                              "-depth", "8", "rgb:-"], check=True, capture_output=True).stdout
+        return Shot(e.width, e.height, raw)
+
+    def client_rect(self, acc, margin=0):
+        """The rectangle of a control in client coordinates: (x0, y0, x1, y1)."""
+        w = self.window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        e = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        return (e.x - w.x - margin, e.y - w.y - margin, e.x - w.x + e.width + margin, e.y - w.y + e.height + margin)
+
     def stop(self):
         if self.proc.poll() is None:
             self.proc.terminate()
@@ -234,3 +351,32 @@ class Recorder:
             return 0.0, 0, 0.0
         rms = math.sqrt(sum(s * s for s in samples) / len(samples))
         return rms, max(abs(s) for s in samples), len(samples) / 2 / 44100.0
+
+
+class Shot:
+    """The pixels of a screenshot, RGB, row by row."""
+
+    def __init__(self, width, height, raw):
+        self.width, self.height, self.raw = width, height, raw
+
+    def changed(self, other, masks=()):
+        """How many pixels differ from other, outside the rectangles masks
+        (x0, y0, x1, y1): (count, bounding box of the changes or None)."""
+        if (self.width, self.height) != (other.width, other.height) or len(self.raw) != len(other.raw):
+            return self.width * self.height, (0, 0, self.width, self.height)
+        stride = self.width * 3
+        count = 0
+        box = None
+        for y in range(self.height):
+            a = self.raw[y * stride:(y + 1) * stride]
+            b = other.raw[y * stride:(y + 1) * stride]
+            if a == b:
+                continue
+            for x in range(self.width):
+                if a[3 * x:3 * x + 3] == b[3 * x:3 * x + 3]:
+                    continue
+                if any(x0 <= x < x1 and y0 <= y < y1 for x0, y0, x1, y1 in masks):
+                    continue
+                count += 1
+                box = (min(box[0], x), min(box[1], y), max(box[2], x), max(box[3], y)) if box else (x, y, x, y)
+        return count, box

@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# Every benchmark of the quiz in one run: prints the machine and one Markdown
+# table of the figures, their goals and whether each goal is met. Progress
+# goes to stderr. Takes about three minutes.
+#   bench/run.sh BUILD_DIR
+# BUILD_DIR is a build with QUIZ_WITH_QT (the default); the real-window
+# figures run under their own Xvfb session (see tests/gui/gui-session.sh).
+#   - the headless figures of quiz-bench-headless
+#   - CPU while a countdown waits, sleeping against spinning yield
+#     (cpu-wait/run-cpu-bench.sh, 2 x 20 s)
+#   - start to first frame on the screen, velmora-quiz against the minimal
+#     Qt Widgets window, median of 5 starts each, taken in turns
+#     (quiz-first-frame); beside them the minimal window with QtMultimedia
+#     playing one cue, for the share of the sound stack
+#   - peak memory (VmHWM) over a full 50-question game against the minimal
+#     window's, the same game with the accessibility bridge off and the
+#     minimal window with sound (memory/game-memory.py)
+set -u
+if [ $# -ne 1 ] || [ ! -d "$1" ]; then
+  echo "usage: bench/run.sh BUILD_DIR" >&2
+  exit 2
+fi
+build=$(readlink -f "$1")
+here=$(cd "$(dirname "$0")" && pwd)
+binary=$build/stage/velmora-quiz
+minimal=$build/bench/quiz-minimal-window
+minimal_sound=$build/bench/quiz-minimal-sound-window
+cue=$build/stage/start.wav
+first_frame=$build/bench/quiz-first-frame
+headless=$build/bench/quiz-bench-headless
+for f in "$binary" "$minimal" "$minimal_sound" "$first_frame" "$headless"; do
+  [ -x "$f" ] || { echo "missing $f: build BUILD_DIR first (with QUIZ_WITH_QT and X11)" >&2; exit 2; }
+done
+log() { echo "$*" >&2; }
+
+rows=()
+row() {  # FIGURE VALUE GOAL VERDICT [NOTE]
+  rows+=("| $1 | $2 | $3 | $4 | ${5:-} |")
+}
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+ratio_row() {  # FIGURE A B UNIT GOAL_FACTOR NOTE
+  local verdict
+  verdict=$(awk -v a="$2" -v b="$3" -v g="$5" 'BEGIN { print (b > 0 && a / b <= g) ? "met" : "MISSED" }')
+  row "$1" "$(awk -v a="$2" -v b="$3" 'BEGIN { printf "%.2f x", (b > 0 ? a / b : 0) }')" "<= $5 x" "$verdict" "$6"
+}
+
+# --- the headless figures ------------------------------------------------------
+log "headless figures..."
+while IFS='|' read -r _ figure value goal verdict _; do
+  figure=$(echo "$figure" | sed 's/ *$//; s/^ *//')
+  case "$figure" in "" | "figure (headless)" | -*) continue ;; esac
+  verdict=$(echo "$verdict" | tr -d ' ')
+  [ "$verdict" = MISS ] && verdict=MISSED
+  row "$figure (headless)" "$(echo "$value" | tr -s ' ' | sed 's/^ //; s/ $//')" "$(echo "$goal" | sed 's/ *$//; s/^ *//')" "$verdict"
+done < <("$headless")
+
+# --- CPU while the countdown waits ------------------------------------------------
+log "CPU while a countdown waits (2 x 20 s)..."
+cpu=$("$here/cpu-wait/run-cpu-bench.sh" "$binary" 20)
+sleeping=$(grep '^| sleeping' <<<"$cpu")
+spinning=$(grep '^| spinning' <<<"$cpu")
+if [ -n "$sleeping" ] && [ -n "$spinning" ]; then
+  # | name | wall s | CPU s | % of one core | limit | countdown |
+  read -r s_wall s_cpu s_pct s_limit s_count < <(awk -F'|' '{ gsub(/[ %]/, "", $5); print $3 + 0, $4 + 0, $5, $6, $7 }' <<<"$sleeping")
+  read -r p_wall p_cpu p_pct _ _ < <(awk -F'|' '{ gsub(/[ %]/, "", $5); print $3 + 0, $4 + 0, $5, $6, $7 }' <<<"$spinning")
+  s_limit=$(echo "$s_limit" | tr -d ' ')
+  s_count=$(echo "$s_count" | tr -d ' ')
+  verdict=$(awk -v p="$s_pct" 'BEGIN { print (p < 1) ? "met" : "MISSED" }')
+  note="$s_cpu s CPU in $s_wall s; limit $s_limit, countdown read at $s_count"
+  # Only a running countdown makes the figure mean anything.
+  if [ "$s_limit" != 30 ] || ! [[ "$s_count" =~ ^[0-9]+$ ]]; then
+    verdict=INVALID
+    note="$note: no running countdown"
+  fi
+  row "CPU while a countdown waits, no input (real window, Xvfb, 20 s)" "$s_pct % of one core" "< 1 % of one core" "$verdict" "$note"
+  row "the same wait with the spinning yield (QUIZ_SPIN_YIELD=1)" "$p_pct % of one core" "for comparison" "-" "$p_cpu s CPU in $p_wall s"
+  row "spinning / sleeping yield, CPU time" "$(awk -v s="$s_cpu" -v p="$p_cpu" 'BEGIN { if (s > 0) printf "%.0f x", p / s; else printf "> %.0f x", p / 0.01 }')" "for comparison" "-" \
+    "$(awk -v s="$s_cpu" 'BEGIN { if (s == 0) print "the sleeping yield used less than one clock tick (10 ms)" }')"
+else
+  row "CPU while a countdown waits, no input (real window, Xvfb, 20 s)" "not measured" "< 1 % of one core" "FAILED" "run-cpu-bench.sh gave no rows"
+fi
+
+# --- in a real window: the first frame and the memory -------------------------------------
+. "$here/../tests/gui/gui-session.sh"
+trap session_stop EXIT
+trap 'exit 130' INT TERM
+session_start >&2 || { echo "the X session did not start" >&2; exit 1; }
+
+log "start to first frame (3 x 5 starts)..."
+quiz_frames=()
+minimal_frames=()
+sound_frames=()
+quiz_maps=()
+minimal_maps=()
+for i in 1 2 3 4 5; do
+  read -r map frame < <(cd "$(dirname "$binary")" && "$first_frame" "$binary" 2>/dev/null)
+  quiz_frames+=("${frame:-0}"); quiz_maps+=("${map:-0}")
+  read -r map frame < <("$first_frame" "$minimal" 2>/dev/null)
+  minimal_frames+=("${frame:-0}"); minimal_maps+=("${map:-0}")
+  read -r map frame < <("$first_frame" "$minimal_sound" "$cue" 2>/dev/null)
+  sound_frames+=("${frame:-0}")
+  sleep 0.5
+done
+q_frame=$(printf '%s\n' "${quiz_frames[@]}" | median)
+m_frame=$(printf '%s\n' "${minimal_frames[@]}" | median)
+q_map=$(printf '%s\n' "${quiz_maps[@]}" | median)
+m_map=$(printf '%s\n' "${minimal_maps[@]}" | median)
+row "start to first frame, velmora-quiz (median of 5)" "$q_frame ms" "" "" "window mapped at $q_map ms; all: ${quiz_frames[*]}"
+row "start to first frame, minimal Qt Widgets window (median of 5)" "$m_frame ms" "" "" "window mapped at $m_map ms; all: ${minimal_frames[*]}"
+s_frame=$(printf '%s\n' "${sound_frames[@]}" | median)
+row "start to first frame, minimal window with QtMultimedia and one cue (median of 5)" "$s_frame ms" "for comparison" "-" "all: ${sound_frames[*]}"
+ratio_row "start to first frame, velmora-quiz / minimal window" "$q_frame" "$m_frame" ms 1.5 \
+  "to the map $(awk -v a="$q_map" -v b="$m_map" 'BEGIN { printf "%.0f against %.0f ms", a, b }'), from the map to the frame $(awk -v a="$q_map" -v b="$m_map" -v c="$q_frame" -v d="$m_frame" 'BEGIN { printf "%.0f against %.0f ms", c - a, d - b }')"
+
+log "peak memory over a full 50-question game (about a minute)..."
+if memory=$(/usr/bin/python3 "$here/memory/game-memory.py" --binary "$binary" --minimal "$minimal" \
+               --minimal-sound "$minimal_sound" --cue "$cue"); then
+  get() { tr ' ' '\n' <<<"$memory" | sed -n "s/^$1=//p"; }
+  mib() { awk -v k="$1" 'BEGIN { printf "%.1f MiB", k / 1024 }'; }
+  q_kb=$(get quiz_kb)
+  m_kb=$(get minimal_kb)
+  rating=$(get rating)
+  blind_rating=$(get blind_rating)
+  row "peak memory (VmHWM), velmora-quiz, 50 questions, 1 player, limit Kein" "$(mib "$q_kb")" "" "" \
+    "$(get answered) answered, rating box '${rating//_/ }' read through AT-SPI"
+  row "peak memory (VmHWM), minimal Qt Widgets window" "$(mib "$m_kb")" "" "" "shown, its AT-SPI tree read"
+  ratio_row "peak memory, velmora-quiz / minimal window" "$q_kb" "$m_kb" kB 1.5 \
+    "at the end: $(get quiz_libs) against $(get minimal_libs) shared libraries mapped; anonymous $(mib "$(get quiz_anon_kb)") against $(mib "$(get minimal_anon_kb)"), file-backed $(mib "$(get quiz_file_kb)") against $(mib "$(get minimal_file_kb)")"
+  row "peak memory, minimal window with QtMultimedia and one cue" "$(mib "$(get sound_kb)")" "for comparison" "-" \
+    "$(get sound_libs) shared libraries mapped; anonymous $(mib "$(get sound_anon_kb)"), file-backed $(mib "$(get sound_file_kb)")"
+  row "peak memory, the same game with the accessibility bridge off" "$(mib "$(get blind_kb)")" "for comparison" "-" \
+    "driven blind; rating box: ${blind_rating//_/ }"
+else
+  row "peak memory over a full 50-question game" "not measured" "<= 1.5 x the minimal window" "FAILED" "see the messages above"
+fi
+
+# --- the table ------------------------------------------------------------------------------
+cpu_model=$(grep -m1 '^model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')
+echo "Machine: ${cpu_model:-unknown CPU}, $(nproc) cores available ($(grep -c '^processor' /proc/cpuinfo) in /proc/cpuinfo), Linux $(uname -r), Qt $("$minimal" --qt-version)"
+echo "Build: $build, $(date -u '+%Y-%m-%d %H:%M UTC')"
+echo
+echo "| figure | value | goal | verdict | note |"
+echo "|---|---|---|---|---|"
+printf '%s\n' "${rows[@]}"
