@@ -7,10 +7,10 @@ namespace quiz {
 namespace {
 
 constexpr Entry entries[] = {
-#include "entries/part1.inc"
-#include "entries/part2.inc"
-#include "entries/part3.inc"
-#include "entries/part4.inc"
+#include "entries/questions-001-092.inc"
+#include "entries/questions-093-184.inc"
+#include "entries/questions-185-276.inc"
+#include "entries/questions-277-369.inc"
 };
 constexpr std::span<const Entry> all(entries);
 

@@ -19,20 +19,20 @@ const char* eventName(EventKind k) {
     return "?";
 }
 
-Control::Control(MainWindow& window, std::string name, ControlKind kind, ControlSpec spec)
+Control::Control(MainWindow& window, std::string name, ControlKind kind, ControlDesign design)
     : window_(window),
       name_(std::move(name)),
       kind_(kind),
-      spec_(std::move(spec)),
-      text_(spec_.text),
-      enabled_(spec_.enabled),
-      visible_(spec_.visible),
-      backColor_(spec_.backColor),
-      picture_(spec_.picture) {}
+      design_(std::move(design)),
+      text_(design_.text),
+      enabled_(design_.enabled),
+      visible_(design_.visible),
+      backColor_(design_.backColor),
+      picture_(design_.picture) {}
 
 void Control::setText(const std::string& text) {
     if (kind_ == ControlKind::ComboBox &&
-        std::find(spec_.items.begin(), spec_.items.end(), text) == spec_.items.end())
+        std::find(design_.items.begin(), design_.items.end(), text) == design_.items.end())
         throw RuntimeError::textReadOnly();
     // The same text again changes nothing and fires no Change.
     if (text == text_) return;

@@ -14,7 +14,7 @@ namespace quiz {
 class MainWindow;
 
 // Kind-specific details that are fixed at design time.
-struct ControlSpec {
+struct ControlDesign {
     std::string text;                      // Caption or start Text
     bool enabled = true;
     bool visible = true;
@@ -33,14 +33,14 @@ struct ControlSpec {
 // assignment, focus events queued) and tells its observers.
 class Control {
 public:
-    Control(MainWindow& window, std::string name, ControlKind kind, ControlSpec spec);
+    Control(MainWindow& window, std::string name, ControlKind kind, ControlDesign design);
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
     const std::string& name() const { return name_; }
     ControlKind kind() const { return kind_; }
-    const ControlSpec& spec() const { return spec_; }
-    const Appearance& look() const { return spec_.look; }
+    const ControlDesign& design() const { return design_; }
+    const Appearance& look() const { return design_.look; }
 
     // Text of a text box or combo box, Caption of a button or label.
     const std::string& text() const { return text_; }
@@ -60,7 +60,7 @@ public:
     bool hasFocus() const;
     bool canTakeFocus() const;   // enabled, visible and of a kind that takes it
     bool takesFocusKind() const { return kind_ == ControlKind::Button || kind_ == ControlKind::TextBox || kind_ == ControlKind::ComboBox; }
-    bool editable() const { return kind_ == ControlKind::TextBox && !spec_.locked; }
+    bool editable() const { return kind_ == ControlKind::TextBox && !design_.locked; }
 
     // Handlers, attached under the names of the events.
     std::function<void()> Click, GotFocus, LostFocus, Change;
@@ -70,7 +70,7 @@ private:
     MainWindow& window_;
     std::string name_;
     ControlKind kind_;
-    ControlSpec spec_;
+    ControlDesign design_;
     std::string text_;
     bool enabled_;
     bool visible_;

@@ -13,8 +13,8 @@ constexpr Rgb red{255, 0, 0};
 Font sans(double points, int weight = 400) { return {"MS Sans Serif", points, weight, false}; }
 
 // A graphical button: light blue, its picture above the caption.
-ControlSpec graphical(std::string caption, Rect r, Font f, std::string icon, std::string a11y) {
-    ControlSpec s;
+ControlDesign graphical(std::string caption, Rect r, Font f, std::string icon, std::string a11y) {
+    ControlDesign s;
     s.text = std::move(caption);
     s.backColor = lightBlue;
     s.look = {r, std::move(f), true, std::nullopt, std::move(icon), std::move(a11y)};
@@ -22,8 +22,8 @@ ControlSpec graphical(std::string caption, Rect r, Font f, std::string icon, std
 }
 
 // One of the invisible buttons whose Click the logic calls as a procedure.
-ControlSpec procedure(std::string caption, Rect r, double points) {
-    ControlSpec s;
+ControlDesign procedure(std::string caption, Rect r, double points) {
+    ControlDesign s;
     s.text = std::move(caption);
     s.visible = false;
     s.look = {r, sans(points), false, std::nullopt, {}, {}};
@@ -31,21 +31,21 @@ ControlSpec procedure(std::string caption, Rect r, double points) {
 }
 
 // A text box: locked and without tab stop unless changed afterwards.
-ControlSpec box(Rect r, Font f, std::string a11y, bool multiLine = false) {
-    ControlSpec s;
+ControlDesign box(Rect r, Font f, std::string a11y, bool multiLine = false) {
+    ControlDesign s;
     s.backColor = Rgb::white();
     s.multiLine = multiLine;
     s.look = {r, std::move(f), false, std::nullopt, {}, std::move(a11y)};
     return s;
 }
 
-ControlSpec hidden(ControlSpec s) {
+ControlDesign hidden(ControlDesign s) {
     s.visible = false;
     return s;
 }
 
-ControlSpec combo(std::vector<std::string> items, Rect r, std::string a11y) {
-    ControlSpec s;
+ControlDesign combo(std::vector<std::string> items, Rect r, std::string a11y) {
+    ControlDesign s;
     s.items = std::move(items);
     s.backColor = Rgb::white();
     s.look = {r, sans(24), false, std::nullopt, {}, std::move(a11y)};
@@ -53,24 +53,24 @@ ControlSpec combo(std::vector<std::string> items, Rect r, std::string a11y) {
 }
 
 // A label is read out by its caption unless two would sound alike.
-ControlSpec label(std::string caption, Rect r, Font f, Rgb colour, bool visible = true, std::string a11y = {}) {
-    ControlSpec s;
+ControlDesign label(std::string caption, Rect r, Font f, Rgb colour, bool visible = true, std::string a11y = {}) {
+    ControlDesign s;
     s.text = caption;
     s.visible = visible;
     s.look = {r, std::move(f), false, colour, {}, a11y.empty() ? std::move(caption) : std::move(a11y)};
     return s;
 }
 
-ControlSpec image(std::string picture, Rect r, bool visible, std::string a11y) {
-    ControlSpec s;
+ControlDesign image(std::string picture, Rect r, bool visible, std::string a11y) {
+    ControlDesign s;
     s.picture = std::move(picture);
     s.visible = visible;
     s.look = {r, {}, false, std::nullopt, {}, std::move(a11y)};
     return s;
 }
 
-ControlSpec answerButton(const std::string& digit, Rect r) {
-    ControlSpec s = graphical(digit, r, sans(9.75, 700), {}, "Antwort " + digit + " wählen");
+ControlDesign answerButton(const std::string& digit, Rect r) {
+    ControlDesign s = graphical(digit, r, sans(9.75, 700), {}, "Antwort " + digit + " wählen");
     s.enabled = false;
     return s;
 }

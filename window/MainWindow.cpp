@@ -214,7 +214,7 @@ void MainWindow::handleKey(int code) {
 void MainWindow::handlePick(const std::string& comboName, const std::string& item) {
     Control* c = find(comboName);
     if (!c || c->kind() != ControlKind::ComboBox || !c->enabled() || !c->visible()) return;
-    const auto& items = c->spec().items;
+    const auto& items = c->design().items;
     if (std::find(items.begin(), items.end(), item) == items.end()) return;
     c->setText(item);
 }
@@ -230,7 +230,7 @@ void MainWindow::handleClose() {
 void MainWindow::tabFrom(bool backwards) {
     std::vector<Control*> order;
     for (Control* c : inventory_)
-        if (c->spec().tabStop) order.push_back(c);
+        if (c->design().tabStop) order.push_back(c);
     if (order.empty()) return;
     if (backwards) std::reverse(order.begin(), order.end());
     auto at = std::find(order.begin(), order.end(), focus_);

@@ -2,7 +2,7 @@
 # The compile-time checks refuse malformed catalogue parts, and print the
 # catalogue in its tab-separated form.
 here=$(cd "$(dirname "$0")/../.." && pwd)
-check=$here/tools/check-catalogue-part.sh
+check=$here/tools/check-catalogue-file.sh
 script=$1
 pass=0; fail=0
 refuse() {  # what, part text, first, last, k1..k4

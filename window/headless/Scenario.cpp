@@ -159,7 +159,7 @@ Scenario Scenario::parse(std::istream& in) {
             const Control& c = needControl(st.name);
             if (c.kind() != ControlKind::ComboBox) throw ScenarioError(lineNo, st.name + " is no combo box");
             bool found = false;
-            for (const auto& i : c.spec().items) found = found || i == item;
+            for (const auto& i : c.design().items) found = found || i == item;
             if (!found) throw ScenarioError(lineNo, st.name + " has no item " + item);
             st.item = item;
             st.kind = Step::Kind::Select;

@@ -39,7 +39,7 @@ QPixmap QtControlPresenter::picture(const std::string& name, const QtPictureLoad
 
 void QtControlPresenter::create(QWidget* parent) {
     const Appearance& look = control_.look();
-    const ControlSpec& design = control_.spec();
+    const ControlDesign& design = control_.design();
     switch (control_.kind()) {
         case ControlKind::Button: {
             widget_ = button_ = new QtButton(parent);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Checks one part file of the catalogue at compile time:
-#   tools/check-catalogue-part.sh catalogue/entries/part1.inc FIRST LAST K1 K2 K3 K4
+# Checks one file of the catalogue at compile time:
+#   tools/check-catalogue-file.sh catalogue/entries/questions-001-092.inc FIRST LAST K1 K2 K3 K4
 # FIRST..LAST are the entry numbers it must hold, K1..K4 how many have key 1..4.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
