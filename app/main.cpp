@@ -2,20 +2,23 @@
 // and instructions as its current directory (the launcher sees to that).
 #include <QApplication>
 
+#include "AssetCatalogue.h"
 #include "catalogue/Catalogue.h"
 #include "game/Game.h"
 #include "window/MainWindow.h"
 #include "window/RuntimeError.h"
 #include "window/SideCommands.h"
 #include "window/qt/QtDesktop.h"
+#include "window/qt/QtHeadStart.h"
 #include "window/qt/QtMainView.h"
 #include "window/qt/QtPlatform.h"
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    quiz::QtDesktop::prepare(app);
+namespace {
 
-    quiz::QtPlatform platform;
+int run(quiz::QtHeadStart& headStart) {
+    quiz::QtDesktop::prepare(*qApp);
+
+    quiz::QtPlatform platform(&headStart);
     quiz::MainWindow window(platform.platform());
     quiz::Game game(window, quiz::Catalogue::builtIn());
     quiz::SideCommands side(window);
@@ -30,6 +33,24 @@ int main(int argc, char** argv) {
     } catch (const quiz::ProgramEnd&) {
         return 0;
     }
+    // The sound module waits until the window is on the screen.
+    view.afterFirstFrame = [&platform] { platform.sound().load(); };
     view.showCentred();
     return QApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    // The buttons want their icons at once; the player pictures come later,
+    // the background only for the first paint.
+    QStringList icons, photos;
+    for (const QString& picture : AssetCatalogue::pictureResources())
+        (picture.endsWith(QLatin1String(".png")) ? icons : photos).append(picture);
+    const QString background = QStringLiteral(":/pictures/background.jpg");
+    photos.removeAll(background);
+    photos.append(background);
+    quiz::QtHeadStart headStart(icons, photos);
+    return run(headStart);
 }

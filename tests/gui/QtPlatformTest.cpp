@@ -139,6 +139,23 @@ TEST_F(QtPlatformTest, WindowsFontsBecomeTheirFreeStandIns) {
     }
 }
 
+// The family handed to Qt: an installed one as it is, a Windows font as its
+// first installed stand-in, anything else unchanged for Qt's own matching.
+TEST_F(QtPlatformTest, FontsAreNamedByAnInstalledFamily) {
+    const struct {
+        const char* asked;
+        const char* named;
+    } cases[] = {
+        {"DejaVu Sans", "DejaVu Sans"},
+        {"MS Sans Serif", "Liberation Sans"},
+        {"Papyrus", "Z003"},
+        {"Haettenschweiler", "Nimbus Sans Narrow"},
+        {"Keine Schrift Velmora", "Keine Schrift Velmora"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(QtFonts::installedFamily(QString::fromLatin1(c.asked)).toStdString(), c.named) << c.asked;
+}
+
 TEST_F(QtPlatformTest, TwipsAndPixels) {
     const QtScale at96(96), at144(144);
     EXPECT_EQ(at96.px(MainWindow::clientWidth), 796);
@@ -227,7 +244,10 @@ TEST_F(QtPlatformTest, PumpSleepsToTheNextSecondButWakesForInput) {
     // Input arriving 100 ms into a second ends the sleep at once.
     platform.pump().pump();
     QElapsedTimer t;
-    QTimer::singleShot(100, [&] { platform.input().push(RawInput::keyTyped('x')); });
+    // Tied to a local object: should the pump return early, the timer must
+    // not fire later into this test's dead platform.
+    QObject alive;
+    QTimer::singleShot(100, &alive, [&] { platform.input().push(RawInput::keyTyped('x')); });
     t.start();
     platform.pump().pump();
     EXPECT_LT(t.elapsed(), 250) << "woke for the input, not at the next second";

@@ -1,7 +1,6 @@
 #include "QtControlPresenter.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 
 #include "QtButton.h"
@@ -31,10 +30,7 @@ QtControlPresenter::QtControlPresenter(const Control& control, QWidget* parent, 
 QPixmap QtControlPresenter::picture(const std::string& name, const QtPictureLoader& pictures) {
     if (name.empty()) return {};
     const QImage loaded = pictures.image(name);
-    if (!loaded.isNull()) return QPixmap::fromImage(loaded);
-    const QString resource = QStringLiteral(":/pictures/") + QString::fromStdString(name);
-    if (QFile::exists(resource)) return QPixmap(resource);
-    return {};
+    return QPixmap::fromImage(loaded.isNull() ? pictures.builtIn(name) : loaded);
 }
 
 void QtControlPresenter::create(QWidget* parent) {

@@ -1,5 +1,8 @@
 #include "QtFonts.h"
 
+#include <QFontDatabase>
+#include <QSet>
+
 #include <utility>
 #include <vector>
 
@@ -32,8 +35,24 @@ QStringList QtFonts::substitutes(const QString& family) {
     return {};
 }
 
+// The first installed stand-in is named to Qt directly: a family that is not
+// installed sends Qt through fontconfig's matching for every name it tries,
+// several milliseconds on the way to the first frame.
+QString QtFonts::installedFamily(const QString& family) {
+    static const QSet<QString> installed = [] {
+        QSet<QString> names;
+        // Where two foundries provide a family, Qt lists "Z003 [urw]".
+        for (const QString& name : QFontDatabase::families()) names.insert(name.section(QStringLiteral(" ["), 0, 0));
+        return names;
+    }();
+    if (installed.contains(family)) return family;
+    for (const QString& free : substitutes(family))
+        if (installed.contains(free)) return free;
+    return family;
+}
+
 QFont QtFonts::font(const Font& f) {
-    QFont q(QString::fromStdString(f.family));
+    QFont q(installedFamily(QString::fromStdString(f.family)));
     q.setPointSizeF(f.points);
     q.setWeight(static_cast<QFont::Weight>(f.weight));
     q.setItalic(f.italic);

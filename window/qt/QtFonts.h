@@ -20,6 +20,9 @@ class QtFonts {
 public:
     static void installSubstitutes();
     static QStringList substitutes(const QString& family);
+    // The family itself when it is installed, else its first installed
+    // stand-in, else the family (for Qt's own substitution).
+    static QString installedFamily(const QString& family);
     static QFont font(const Font& f);
 };
 

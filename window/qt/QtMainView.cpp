@@ -3,12 +3,15 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QIcon>
 #include <QPainter>
+#include <QRegion>
 #include <QScreen>
 #include <QTimer>
 
 #include "QtButton.h"
 #include "QtControlPresenter.h"
+#include "QtFonts.h"
 #include "QtInputFilter.h"
 #include "QtPlatform.h"
 #include "window/MainWindow.h"
@@ -27,15 +30,18 @@ QtMainView::QtMainView(MainWindow& window, QtPlatform& platform)
     : window_(window),
       platform_(platform),
       scale_(screenDpi()),
-      dispatcher_(window, platform.input()),
-      background_(QStringLiteral(":/pictures/background.jpg")) {
+      dispatcher_(window, platform.input()) {
     setObjectName(QString::fromLatin1(MainWindow::name));
     setWindowTitle(QString::fromStdString(window.caption()));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
     setFixedSize(scale_.px(MainWindow::clientWidth), scale_.px(MainWindow::clientHeight));
     setFocusPolicy(Qt::NoFocus);
+    // paintEvent covers every pixel: Qt need not fill the window first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(QString::fromStdString(window.caption()));
 
+    // Widgets are born with the window's own font: none lays itself out in
+    // another font first, which would cost a font of its own.
+    setFont(QtFonts::font(Font{}));
     for (Control* c : window.controls()) {
         auto p = std::make_unique<QtControlPresenter>(*c, this, scale_, platform.pictures());
         byControl_[c] = p.get();
@@ -112,6 +118,7 @@ void QtMainView::showCentred() {
         const QRect area = s->availableGeometry();
         move(area.center() - QPoint(width() / 2, height() / 2));
     }
+    setWindowIcon(QIcon(QPixmap::fromImage(platform_.pictures().builtIn("icon.png"))));
     show();
     raise();
     activateWindow();
@@ -164,13 +171,23 @@ void QtMainView::setPressedLook(const Control* button) {
 }
 
 void QtMainView::paintEvent(QPaintEvent*) {
+    if (!painted_) {
+        painted_ = true;
+        // Taken only now: it may still be decoding while the window is built.
+        background_ = platform_.pictures().builtIn("background.jpg");
+        // Posted: the frame goes to the screen when this paint has returned.
+        QTimer::singleShot(0, this, [this] {
+            if (afterFirstFrame) afterFirstFrame();
+        });
+    }
+    // Unscaled at 96 DPI: 800 x 600 pixels from the top-left corner; the
+    // window's colour only where the picture does not reach.
+    const QRect picture(QPoint(0, 0), QSize(static_cast<int>(background_.width() * scale_.factor()),
+                                            static_cast<int>(background_.height() * scale_.factor())));
     QPainter p(this);
-    p.fillRect(rect(), palette().color(QPalette::Window));
-    if (background_.isNull()) return;
-    // Unscaled at 96 DPI: 800 x 600 pixels from the top-left corner.
-    const QSize size(static_cast<int>(background_.width() * scale_.factor()),
-                     static_cast<int>(background_.height() * scale_.factor()));
-    p.drawPixmap(QRect(QPoint(0, 0), size), background_);
+    for (const QRect& bare : QRegion(rect()).subtracted(picture))
+        p.fillRect(bare, palette().color(QPalette::Window));
+    if (!background_.isNull()) p.drawImage(picture, background_);
 }
 
 // The frame's close: the model decides (and ends the program itself).

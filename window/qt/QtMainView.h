@@ -1,6 +1,7 @@
 #pragma once
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -32,6 +33,8 @@ public:
     void showCentred();
     QWidget* widgetOf(const Control& c) const;
     const QtScale& scale() const { return scale_; }
+    // Called once, when the first frame has gone to the screen.
+    std::function<void()> afterFirstFrame;
 
     // WindowObserver
     void propertyChanged(const Control& control, Property what) override;
@@ -57,8 +60,9 @@ private:
     std::vector<std::unique_ptr<QtControlPresenter>> presenters_;
     std::unordered_map<const Control*, QtControlPresenter*> byControl_;
     std::unique_ptr<QtInputFilter> filter_;
-    QPixmap background_;
+    QImage background_;
     const Control* pressed_ = nullptr;
+    bool painted_ = false;
 };
 
 }  // namespace quiz

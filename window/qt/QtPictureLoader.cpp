@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include "QtHeadStart.h"
 #include "window/RuntimeError.h"
 
 namespace quiz {
@@ -43,7 +44,9 @@ bool jpegCutShort(const QString& path) {
 
 }  // namespace
 
-QtPictureLoader::QtPictureLoader() { QImageReader::setAllocationLimit(allocationLimitMb); }
+QtPictureLoader::QtPictureLoader(const QtHeadStart* headStart) : headStart_(headStart) {
+    QImageReader::setAllocationLimit(allocationLimitMb);
+}
 
 std::string QtPictureLoader::load(const std::string& path) {
     const QString file = QString::fromStdString(path);
@@ -70,6 +73,11 @@ QImage QtPictureLoader::image(const std::string& key) const {
     for (const auto& [k, picture] : images_)
         if (k == key) return picture;
     return {};
+}
+
+QImage QtPictureLoader::builtIn(const std::string& name) const {
+    const QString resource = QStringLiteral(":/pictures/") + QString::fromStdString(name);
+    return headStart_ ? headStart_->picture(resource) : QImage(resource);
 }
 
 }  // namespace quiz

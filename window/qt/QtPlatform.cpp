@@ -13,8 +13,9 @@ std::uint64_t clockEntropy() {
 
 }  // namespace
 
-QtPlatform::QtPlatform()
+QtPlatform::QtPlatform(const QtHeadStart* headStart)
     : pump_(clock_, input_),
+      pictures_(headStart),
       random_(clockEntropy(), clockEntropy),
       platform_{sound_, boxes_, programs_, pictures_, dialog_, directory_, pump_, clock_, random_, lifecycle_} {}
 

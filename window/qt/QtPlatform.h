@@ -23,7 +23,7 @@ class MainWindow;
 // the window model and to the widget that parents the boxes and dialogs.
 class QtPlatform {
 public:
-    QtPlatform();
+    explicit QtPlatform(const QtHeadStart* headStart = nullptr);
     QtPlatform(const QtPlatform&) = delete;
     QtPlatform& operator=(const QtPlatform&) = delete;
 
@@ -35,6 +35,7 @@ public:
     QtEventPump& pump() { return pump_; }
     QtPictureLoader& pictures() { return pictures_; }
     QtLifecycle& lifecycle() { return lifecycle_; }
+    QtSoundPlayer& sound() { return sound_; }
 
 private:
     QtClock clock_;

@@ -1,33 +1,53 @@
 #include "QtSoundPlayer.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QUrl>
+#include <QCoreApplication>
+#include <QLibrary>
+#include <QTimer>
+
+#include "SoundModule.h"
 
 namespace quiz {
 
-QtSoundPlayer::~QtSoundPlayer() {
-    if (playing_) playing_->stop();
-}
+QtSoundPlayer::QtSoundPlayer() : QtSoundPlayer(fromModule(modulePath())) {}
 
-QSoundEffect* QtSoundPlayer::effect(const std::string& file) {
-    auto it = effects_.find(file);
-    if (it != effects_.end()) return it->second.get();
-    auto e = std::make_unique<QSoundEffect>();
-    const QString path = QDir::current().absoluteFilePath(QString::fromStdString(file));
-    // A file that is not there is not even handed over: that is silence.
-    if (QFileInfo(path).isFile()) e->setSource(QUrl::fromLocalFile(path));
-    return effects_.emplace(file, std::move(e)).first->second.get();
-}
+QtSoundPlayer::QtSoundPlayer(Backend backend) : makeBackend_(std::move(backend)) {}
+
+QtSoundPlayer::~QtSoundPlayer() = default;
 
 void QtSoundPlayer::play(const std::string& file) {
-    QSoundEffect* next = effect(file);
-    // The new cue cuts the old one off, also when it is the same cue again.
-    if (playing_) playing_->stop();
-    playing_ = next;
-    if (next->source().isEmpty()) return;
-    // Still loading: QSoundEffect starts it as soon as the sample is there.
-    next->play();
+    if (loaded_) {
+        if (backend_) backend_->play(file);
+        return;
+    }
+    waiting_ = file;
+    if (loadPlanned_) return;
+    loadPlanned_ = true;
+    QTimer::singleShot(loadByItselfMs, &timerContext_, [this] { load(); });
+}
+
+void QtSoundPlayer::load() {
+    if (loaded_) return;
+    loaded_ = true;
+    backend_ = makeBackend_ ? makeBackend_() : nullptr;
+    if (backend_ && waiting_) backend_->play(*waiting_);
+    waiting_.reset();
+}
+
+QtSoundPlayer::Backend QtSoundPlayer::fromModule(const QString& path) {
+    return [path]() -> std::unique_ptr<SoundPlayer> {
+        // Never unloaded: the module's code runs until the program ends.
+        QLibrary module(path);
+        const auto make = reinterpret_cast<MakeSoundPlayer>(module.resolve(QT_STRINGIFY(QUIZ_SOUND_MODULE_ENTRY)));
+        if (!make) {
+            qWarning("velmora-quiz: no sound: %s", qPrintable(module.errorString()));
+            return nullptr;
+        }
+        return std::unique_ptr<SoundPlayer>(make());
+    };
+}
+
+QString QtSoundPlayer::modulePath() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/" QUIZ_SOUND_MODULE_NAME);
 }
 
 }  // namespace quiz

@@ -1,0 +1,42 @@
+#pragma once
+#include <QImage>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+namespace quiz {
+
+// Work that the first frame waits for, done on a second thread while the
+// main thread builds the window: reading the system's font database and
+// decoding the pictures built into the program. The pictures that the
+// window wants at once come first, then the fonts, then the pictures wanted
+// later (the background alone is 800 x 600 pixels of JPEG, needed only for
+// the first paint). Needs the application object, which must outlive this.
+class QtHeadStart {
+public:
+    // Starts the thread; the pictures are resource names such as
+    // ":/pictures/icon.png", each list decoded in its order.
+    QtHeadStart(QStringList first, QStringList later);
+    ~QtHeadStart();
+    QtHeadStart(const QtHeadStart&) = delete;
+    QtHeadStart& operator=(const QtHeadStart&) = delete;
+
+    // The decoded picture of a resource, once the thread has it; one that
+    // was not asked for is decoded here and now. Null when there is none.
+    QImage picture(const QString& resource) const;
+
+private:
+    void run(const QStringList& first, const QStringList& later);
+    void publish(const QString& resource, QImage picture);
+
+    mutable std::mutex mutex_;
+    mutable std::condition_variable changed_;
+    QMap<QString, QImage> pictures_;
+    QStringList pending_;
+    std::thread thread_;
+};
+
+}  // namespace quiz
