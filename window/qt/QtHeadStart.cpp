@@ -1,6 +1,8 @@
 #include "QtHeadStart.h"
 
+#include <QFileInfo>
 #include <QFontDatabase>
+#include <QImageReader>
 
 namespace quiz {
 
@@ -16,18 +18,26 @@ QImage QtHeadStart::picture(const QString& resource) const {
     const auto it = pictures_.constFind(resource);
     if (it != pictures_.constEnd()) return it.value();
     lock.unlock();
-    return QImage(resource);
+    return decode(resource);
 }
 
 void QtHeadStart::run(const QStringList& first, const QStringList& later) {
-    for (const QString& name : first) publish(name, QImage(name));
+    for (const QString& name : first) publish(name, decode(name));
     // The font database is read once per process, by whoever asks first; the
     // main thread finds it ready when it lays out its first text.
     (void)QFontDatabase::families();
-    for (const QString& name : later) publish(name, QImage(name));
+    for (const QString& name : later) publish(name, decode(name));
     std::lock_guard<std::mutex> lock(mutex_);
     pending_.clear();
     changed_.notify_all();
+}
+
+// In the format its suffix names, and only in that: left to guess, Qt loads
+// every image plugin it has (and their libraries) to ask each about the file.
+QImage QtHeadStart::decode(const QString& resource) {
+    QImageReader reader(resource, QFileInfo(resource).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 void QtHeadStart::publish(const QString& resource, QImage picture) {

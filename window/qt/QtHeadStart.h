@@ -10,11 +10,11 @@
 namespace quiz {
 
 // Work that the first frame waits for, done on a second thread while the
-// main thread builds the window: reading the system's font database and
-// decoding the pictures built into the program. The pictures that the
-// window wants at once come first, then the fonts, then the pictures wanted
-// later (the background alone is 800 x 600 pixels of JPEG, needed only for
-// the first paint). Needs the application object, which must outlive this.
+// main thread builds the window: decoding the pictures built into the
+// program that the window wants at once, reading the system's font database,
+// then decoding the pictures wanted later (the background alone is 800 x 600
+// pixels of JPEG, needed only for the first paint). Needs the application
+// object, which must outlive this one.
 class QtHeadStart {
 public:
     // Starts the thread; the pictures are resource names such as
@@ -31,6 +31,7 @@ public:
 private:
     void run(const QStringList& first, const QStringList& later);
     void publish(const QString& resource, QImage picture);
+    static QImage decode(const QString& resource);
 
     mutable std::mutex mutex_;
     mutable std::condition_variable changed_;
