@@ -14,8 +14,9 @@
 #     (quiz-first-frame); beside them the minimal window with QtMultimedia
 #     playing one cue, for the share of the sound stack
 #   - peak memory (VmHWM) over a full 50-question game against the minimal
-#     window's, the same game with the accessibility bridge off and the
-#     minimal window with sound (memory/game-memory.py)
+#     window's, the same game with the accessibility bridge off, the same
+#     game without sound and the minimal window with sound
+#     (memory/game-memory.py)
 set -u
 if [ $# -ne 1 ] || [ ! -d "$1" ]; then
   echo "usage: bench/run.sh BUILD_DIR" >&2
@@ -132,6 +133,8 @@ if memory=$(/usr/bin/python3 "$here/memory/game-memory.py" --binary "$binary" --
     "$(get sound_libs) shared libraries mapped; anonymous $(mib "$(get sound_anon_kb)"), file-backed $(mib "$(get sound_file_kb)")"
   row "peak memory, the same game with the accessibility bridge off" "$(mib "$(get blind_kb)")" "for comparison" "-" \
     "driven blind; rating box: ${blind_rating//_/ }"
+  row "peak memory, the same game without sound (no sound module, no cues)" "$(mib "$(get silent_kb)")" "for comparison" "-" \
+    "$(awk -v a="$(get silent_kb)" -v b="$m_kb" 'BEGIN { printf "%.2f x", a / b }') the minimal window's; the sound stack adds the rest"
 else
   row "peak memory over a full 50-question game" "not measured" "<= 1.5 x the minimal window" "FAILED" "see the messages above"
 fi

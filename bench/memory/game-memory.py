@@ -11,9 +11,11 @@ window with QtMultimedia, which plays one cue, when it is given.
 
 For the share of the accessibility bridge the game is played once more with
 the bridge off, driven by the clock and coordinates alone; its rating box is
-found by its X window title.
+found by its X window title. For the share of the sound stack it is played
+once more by a copy of the program in a folder of its own, without the
+sound module and the cues beside it: a silent game.
 
-Prints NAME=VALUE pairs: the peaks (quiz_kb, minimal_kb, blind_kb), the
+Prints NAME=VALUE pairs: the peaks (quiz_kb, minimal_kb, blind_kb, silent_kb), the
 questions answered, the titles of the rating boxes (_ for blanks, "none"
 when the blind game brought no rating box), and what the memory of both
 programs is made of at the end (shared libraries mapped, anonymous and
@@ -21,6 +23,7 @@ file-backed kB); or a reason on stderr and exit code 1.
   game-memory.py --binary PATH/TO/velmora-quiz --minimal PATH/TO/quiz-minimal-window"""
 import argparse
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -62,8 +65,8 @@ def peak_kb(pid):
     return 0
 
 
-def quiz_game(binary, folder):
-    p = Program(binary, os.path.dirname(binary), folder, "memory-quiz.log")
+def quiz_game(binary, folder, log_name="memory-quiz.log"):
+    p = Program(binary, os.path.dirname(binary), folder, log_name)
     try:
         if not (p.choose("Anzahl Fragen", "50") and p.choose("Zeitlimit in Sekunden", "Kein")):
             raise RuntimeError("could not choose 50 questions without a time limit")
@@ -88,6 +91,19 @@ def quiz_game(binary, folder):
         return kb, answered, box[1], parts
     finally:
         p.stop()
+
+
+def silent_game(binary, folder):
+    """The same game by a copy of the program alone in a folder: without its
+    sound module and cues it plays silently. Returns the peak in kB."""
+    alone = os.path.join(folder, "silent")
+    os.mkdir(alone)
+    copy = os.path.join(alone, os.path.basename(binary))
+    shutil.copy2(binary, copy)
+    try:
+        return quiz_game(copy, folder, "memory-silent.log")[0]
+    finally:
+        shutil.rmtree(alone)
 
 
 def blind_game(binary):
@@ -175,16 +191,16 @@ def main():
         quiz_kb, answered, title, quiz_parts = quiz_game(os.path.realpath(a.binary), folder)
         minimal_kb, minimal_parts = minimal_window(os.path.realpath(a.minimal))
         blind_kb, blind_title = blind_game(os.path.realpath(a.binary))
+        silent_kb = silent_game(os.path.realpath(a.binary), folder)
         sound = minimal_window(os.path.realpath(a.minimal_sound), a.cue) if a.minimal_sound else None
     except Exception as e:
         print("memory run failed: %s" % e, file=sys.stderr)
         return 1
     finally:
-        for name in os.listdir(folder):
-            os.remove(os.path.join(folder, name))
-        os.rmdir(folder)
-    print("quiz_kb=%d minimal_kb=%d answered=%d rating=%s blind_kb=%d blind_rating=%s" %
-          (quiz_kb, minimal_kb, answered, title.replace(" ", "_"), blind_kb, (blind_title or "none").replace(" ", "_")))
+        shutil.rmtree(folder)
+    print("quiz_kb=%d minimal_kb=%d answered=%d rating=%s blind_kb=%d blind_rating=%s silent_kb=%d" %
+          (quiz_kb, minimal_kb, answered, title.replace(" ", "_"), blind_kb, (blind_title or "none").replace(" ", "_"),
+           silent_kb))
     print("quiz_libs=%d quiz_anon_kb=%d quiz_file_kb=%d minimal_libs=%d minimal_anon_kb=%d minimal_file_kb=%d" %
           (*quiz_parts, *minimal_parts))
     if sound:

@@ -40,9 +40,9 @@ QImage QtHeadStart::decode(const QString& resource) {
     return reader.read();
 }
 
-void QtHeadStart::publish(const QString& resource, QImage picture) {
+void QtHeadStart::publish(const QString& resource, const QImage& picture) {
     std::lock_guard<std::mutex> lock(mutex_);
-    pictures_.insert(resource, std::move(picture));
+    pictures_.insert(resource, picture);
     pending_.removeAll(resource);
     changed_.notify_all();
 }

@@ -30,7 +30,7 @@ public:
 
 private:
     void run(const QStringList& first, const QStringList& later);
-    void publish(const QString& resource, QImage picture);
+    void publish(const QString& resource, const QImage& picture);
     static QImage decode(const QString& resource);
 
     mutable std::mutex mutex_;

@@ -39,9 +39,10 @@ QtMainView::QtMainView(MainWindow& window, QtPlatform& platform)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(QString::fromStdString(window.caption()));
 
-    // Widgets are born with the window's own font: none lays itself out in
-    // another font first, which would cost a font of its own.
-    setFont(QtFonts::font(Font{}));
+    // The window's own font is the program's: widgets are born with it, so
+    // none lays itself out in another font first, and the message boxes use
+    // it too. No other font is then loaded at all.
+    QApplication::setFont(QtFonts::font(Font{}));
     for (Control* c : window.controls()) {
         auto p = std::make_unique<QtControlPresenter>(*c, this, scale_, platform.pictures());
         byControl_[c] = p.get();
