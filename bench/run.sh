@@ -4,7 +4,7 @@
 # goes to stderr. Takes about three minutes.
 #   bench/run.sh BUILD_DIR
 # BUILD_DIR is a build with QUIZ_WITH_QT (the default); the real-window
-# figures run under their own Xvfb session (see tests/gui/gui-session.sh).
+# figures run under their own Xvfb session (see tools/desktop/session.sh).
 #   - the headless figures of quiz-bench-headless
 #   - CPU while a countdown waits, sleeping against spinning yield
 #     (cpu-wait/run-cpu-bench.sh, 2 x 20 s)
@@ -83,7 +83,7 @@ else
 fi
 
 # --- in a real window: the first frame and the memory -------------------------------------
-. "$here/../tests/gui/gui-session.sh"
+. "$here/../tools/desktop/session.sh"
 trap session_stop EXIT
 trap 'exit 130' INT TERM
 session_start >&2 || { echo "the X session did not start" >&2; exit 1; }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # CPU use while a countdown waits: runs the real program under Xvfb (with
-# the session of the real-window tests), chooses a time limit of 30 seconds,
+# the private desktop session of tools/desktop), chooses a time limit of 30 seconds,
 # starts a one-player game with Enter, waits 20 s without any input and
 # compares the process's CPU time (utime + stime from /proc/PID/stat) with
 # the wall time. Once with the sleeping yield, once with QUIZ_SPIN_YIELD=1,
@@ -13,7 +13,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 [ -x "$binary" ] || { echo "no program at $binary"; exit 2; }
 tick=$(getconf CLK_TCK)
 
-. "$here/../../tests/gui/gui-session.sh"
+. "$here/../../tools/desktop/session.sh"
 trap 'session_stop' EXIT
 trap 'exit 130' INT TERM
 session_start || exit 1

@@ -29,7 +29,7 @@ import sys
 import tempfile
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests", "gui"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "desktop"))
 from quizdesk import Program, enabled, run, wait_until, walk  # noqa: E402
 
 import pyatspi  # noqa: E402

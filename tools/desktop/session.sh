@@ -1,4 +1,4 @@
-# Sourced by the real-window tests and the CPU benchmark: a private desktop
+# Sourced by the real-window tests and the benchmarks: a private desktop
 # session of our own. session_start brings up Xvfb, a session D-Bus, the
 # AT-SPI bus and a PulseAudio server whose only sink is a null sink, each in
 # a temporary folder; session_stop ends every one of them again. All four

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Runs one Python script of the real-window tests inside a private desktop
-# session (Xvfb, session D-Bus, AT-SPI bus, PulseAudio null sink, see
-# gui-session.sh) and stops the session again afterwards.
-#   run-session.sh SCRIPT.py [ARGUMENTS...]
+# Runs one Python script inside a private desktop session (Xvfb, session
+# D-Bus, AT-SPI bus, PulseAudio null sink, see session.sh) and stops the
+# session again afterwards. The script can import quizdesk, the driver of
+# the real program, which lies beside this file.
+#   run-in-session.sh SCRIPT.py [ARGUMENTS...]
 # The script finds the session in its environment: DISPLAY, the buses,
 # PULSE_SERVER, SESSION_SINK, and SESSION_PULSE_GROUP, the process group of
 # the sound server, for the checks that must run without one.
@@ -19,7 +20,7 @@ for tool in Xvfb dbus-daemon pulseaudio pactl parec xdotool import convert /usr/
   fi
 done
 
-. "$here/gui-session.sh"
+. "$here/session.sh"
 trap session_stop EXIT
 trap 'exit 130' INT TERM
 if ! session_start; then
@@ -32,4 +33,5 @@ for g in "${SESSION_GROUPS[@]}"; do
 done
 export SESSION_PULSE_GROUP
 
+export PYTHONPATH="$here${PYTHONPATH:+:$PYTHONPATH}"
 /usr/bin/python3 "$script" "$@"
