@@ -30,12 +30,9 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "desktop"))
-from quizdesk import Program, enabled, run, wait_until, walk  # noqa: E402
+from quizdesk import FREE_SPOT, RATING_TITLES, Program, run, wait_until, walk  # noqa: E402
 
 import pyatspi  # noqa: E402
-
-RATING_TITLES = {"Miese Leistung", "Ergebnis", "Gute Leistung", "Spitzenleistung!"}
-FREE_SPOT = (10500, 7200)  # twips: only the background lies there
 
 
 def make_up(pid):
@@ -71,17 +68,7 @@ def quiz_game(binary, folder, log_name="memory-quiz.log"):
         if not (p.choose("Anzahl Fragen", "50") and p.choose("Zeitlimit in Sekunden", "Kein")):
             raise RuntimeError("could not choose 50 questions without a time limit")
         p.click(p.control("Start"))
-        answered = 0
-        for n in range(1, 51):
-            if not wait_until(lambda: enabled(p.control("Antwort 1 wählen")) and p.text("Ergebnis") == "?", 8):
-                break
-            p.focus_window()
-            p.key("1")
-            if not wait_until(lambda: p.text("Beantwortete Fragen") == str(n), 5):
-                break
-            answered = n
-            if n < 50:
-                p.click_twips(*FREE_SPOT)
+        answered = p.answer_questions(50)
         box = p.box(RATING_TITLES, 10)
         if answered != 50 or box is None:
             raise RuntimeError("the game did not end with the rating box (answered %d)" % answered)

@@ -9,12 +9,9 @@ import sys
 import time
 import traceback
 
-from quizdesk import CAPTION, Program, Recorder, enabled, focused, showing, wait_until
+from quizdesk import CAPTION, RATING_TITLES, Program, Recorder, enabled, focused, showing, wait_until
 
-RATING_TITLES = {"Miese Leistung", "Ergebnis", "Gute Leistung", "Spitzenleistung!"}
 RATING_RESULTS = {"Pfui!", "Schwach!", "Naja, ganz nett!", "Nicht schlecht!", "Starke Leistung!", "Spitze!!!"}
-# A free spot of the window, in twips: only the background lies there.
-FREE_SPOT = (10500, 7200)
 
 
 class Checks:
@@ -118,18 +115,8 @@ def ten_question_game(c, p):
     c.check("options chosen with the mouse: 10 questions, no time limit", bool(chose),
             (p.text("Anzahl Fragen"), p.text("Zeitlimit in Sekunden")))
     p.click(p.control("Start"))
-    answered = 0
-    for n in range(1, 11):
-        if not wait_until(lambda: enabled(p.control("Antwort 1 wählen")) and p.text("Ergebnis") == "?", 8):
-            break
-        p.focus_window()
-        p.key(str((n % 4) + 1))
-        if not wait_until(lambda: p.text("Beantwortete Fragen") == str(n), 5):
-            break
-        answered = n
-        if n < 10:
-            # A click on a free spot calls the next question at once.
-            p.click_twips(*FREE_SPOT)
+    # Every answer key in turn; a click on a free spot calls the next question at once.
+    answered = p.answer_questions(10, key_for=lambda n: str((n % 4) + 1))
     box = p.box(RATING_TITLES, 10)
     if box:
         p.screenshot("05-rating-box.png")

@@ -27,11 +27,12 @@ public:
     // The decoded picture of a resource, once the thread has it; one that
     // was not asked for is decoded here and now. Null when there is none.
     QImage picture(const QString& resource) const;
+    // A built-in picture decoded here and now, in the format its suffix names.
+    static QImage decode(const QString& resource);
 
 private:
     void run(const QStringList& first, const QStringList& later);
     void publish(const QString& resource, const QImage& picture);
-    static QImage decode(const QString& resource);
 
     mutable std::mutex mutex_;
     mutable std::condition_variable changed_;

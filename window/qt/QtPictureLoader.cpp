@@ -77,7 +77,7 @@ QImage QtPictureLoader::image(const std::string& key) const {
 
 QImage QtPictureLoader::builtIn(const std::string& name) const {
     const QString resource = QStringLiteral(":/pictures/") + QString::fromStdString(name);
-    return headStart_ ? headStart_->picture(resource) : QImage(resource);
+    return headStart_ ? headStart_->picture(resource) : QtHeadStart::decode(resource);
 }
 
 }  // namespace quiz
