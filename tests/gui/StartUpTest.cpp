@@ -135,6 +135,23 @@ TEST_F(HeadStart, DeliversEveryPictureAsADirectLoadWould) {
     EXPECT_TRUE(start.picture(dir.filePath(QStringLiteral("missing.png"))).isNull());
 }
 
+// Most buttons have no second picture: asking for it is normal and must not
+// fill the terminal with Qt's complaints at every start.
+TEST_F(HeadStart, AMissingPictureIsNullWithoutAWarning) {
+    static QStringList said;
+    said.clear();
+    const QtMessageHandler before = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { said.append(text); });
+    {
+        QtHeadStart start({QStringLiteral(":/pictures/neu2.png")}, {dir.filePath(QStringLiteral("missing.jpg"))});
+        EXPECT_TRUE(start.picture(QStringLiteral(":/pictures/neu2.png")).isNull());
+        EXPECT_TRUE(start.picture(dir.filePath(QStringLiteral("missing.jpg"))).isNull());
+        EXPECT_TRUE(start.picture(QStringLiteral(":/pictures/ende2.png")).isNull());
+    }
+    qInstallMessageHandler(before);
+    EXPECT_TRUE(said.isEmpty()) << said.join(QLatin1Char('\n')).toStdString();
+}
+
 TEST_F(HeadStart, ABrokenPictureIsNullNotAnError) {
     const QString broken = dir.filePath(QStringLiteral("broken.jpg"));
     QFile f(broken);

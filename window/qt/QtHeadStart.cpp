@@ -1,5 +1,6 @@
 #include "QtHeadStart.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QImageReader>
@@ -35,6 +36,8 @@ void QtHeadStart::run(const QStringList& first, const QStringList& later) {
 // In the format its suffix names, and only in that: left to guess, Qt loads
 // every image plugin it has (and their libraries) to ask each about the file.
 QImage QtHeadStart::decode(const QString& resource) {
+    // Some buttons have no second picture; a reader would complain on stderr.
+    if (!QFile::exists(resource)) return {};
     QImageReader reader(resource, QFileInfo(resource).suffix().toLatin1());
     reader.setAutoDetectImageFormat(false);
     return reader.read();
