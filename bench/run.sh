@@ -12,7 +12,9 @@
 #     Qt Widgets window, median of 9 starts each, taken in turns (single
 #     starts on this kind of machine scatter by 10 % and more)
 #     (quiz-first-frame); beside them the minimal window with QtMultimedia
-#     playing one cue, for the share of the sound stack
+#     playing one cue, for the share of the sound stack, and the minimal
+#     window showing the quiz's start texts in its fonts, for the share of
+#     the fonts
 #   - peak memory (VmHWM) over a full 50-question game against the minimal
 #     window's, the same game with the accessibility bridge off, the same
 #     game without sound and the minimal window with sound
@@ -27,10 +29,11 @@ here=$(cd "$(dirname "$0")" && pwd)
 binary=$build/stage/velmora-quiz
 minimal=$build/bench/quiz-minimal-window
 minimal_sound=$build/bench/quiz-minimal-sound-window
+minimal_text=$build/bench/quiz-minimal-text-window
 cue=$build/stage/start.wav
 first_frame=$build/bench/quiz-first-frame
 headless=$build/bench/quiz-bench-headless
-for f in "$binary" "$minimal" "$minimal_sound" "$first_frame" "$headless"; do
+for f in "$binary" "$minimal" "$minimal_sound" "$minimal_text" "$first_frame" "$headless"; do
   [ -x "$f" ] || { echo "missing $f: build BUILD_DIR first (with QUIZ_WITH_QT and X11)" >&2; exit 2; }
 done
 log() { echo "$*" >&2; }
@@ -89,10 +92,11 @@ trap 'exit 130' INT TERM
 session_start >&2 || { echo "the X session did not start" >&2; exit 1; }
 
 starts=9
-log "start to first frame (3 x $starts starts)..."
+log "start to first frame (4 x $starts starts)..."
 quiz_frames=()
 minimal_frames=()
 sound_frames=()
+text_frames=()
 quiz_maps=()
 minimal_maps=()
 for ((i = 1; i <= starts; i++)); do
@@ -102,6 +106,8 @@ for ((i = 1; i <= starts; i++)); do
   minimal_frames+=("${frame:-0}"); minimal_maps+=("${map:-0}")
   read -r map frame < <("$first_frame" "$minimal_sound" "$cue" 2>/dev/null)
   sound_frames+=("${frame:-0}")
+  read -r map frame < <("$first_frame" "$minimal_text" 2>/dev/null)
+  text_frames+=("${frame:-0}")
   sleep 0.5
 done
 q_frame=$(printf '%s\n' "${quiz_frames[@]}" | median)
@@ -112,6 +118,9 @@ row "start to first frame, velmora-quiz (median of $starts)" "$q_frame ms" "" ""
 row "start to first frame, minimal Qt Widgets window (median of $starts)" "$m_frame ms" "" "" "window mapped at $m_map ms; all: ${minimal_frames[*]}"
 s_frame=$(printf '%s\n' "${sound_frames[@]}" | median)
 row "start to first frame, minimal window with QtMultimedia and one cue (median of $starts)" "$s_frame ms" "for comparison" "-" "all: ${sound_frames[*]}"
+t_frame=$(printf '%s\n' "${text_frames[@]}" | median)
+row "start to first frame, minimal window showing the quiz's start texts in its fonts (median of $starts)" "$t_frame ms" "for comparison" "-" \
+  "$(awk -v a="$t_frame" -v b="$m_frame" 'BEGIN { printf "%.2f x", a / b }') the minimal window's; the quiz takes $(awk -v a="$q_frame" -v b="$t_frame" 'BEGIN { printf "%.2f x", a / b }') of this one's; all: ${text_frames[*]}"
 ratio_row "start to first frame, velmora-quiz / minimal window" "$q_frame" "$m_frame" ms 1.5 \
   "to the map $(awk -v a="$q_map" -v b="$m_map" 'BEGIN { printf "%.0f against %.0f ms", a, b }'), from the map to the frame $(awk -v a="$q_map" -v b="$m_map" -v c="$q_frame" -v d="$m_frame" 'BEGIN { printf "%.0f against %.0f ms", c - a, d - b }')"
 
@@ -130,7 +139,7 @@ if memory=$(/usr/bin/python3 "$here/memory/game-memory.py" --binary "$binary" --
   ratio_row "peak memory, velmora-quiz / minimal window" "$q_kb" "$m_kb" kB 1.5 \
     "at the end: $(get quiz_libs) against $(get minimal_libs) shared libraries mapped; anonymous $(mib "$(get quiz_anon_kb)") against $(mib "$(get minimal_anon_kb)"), file-backed $(mib "$(get quiz_file_kb)") against $(mib "$(get minimal_file_kb)")"
   row "peak memory, minimal window with QtMultimedia and one cue" "$(mib "$(get sound_kb)")" "for comparison" "-" \
-    "$(get sound_libs) shared libraries mapped; anonymous $(mib "$(get sound_anon_kb)"), file-backed $(mib "$(get sound_file_kb)")"
+    "$(get sound_libs) shared libraries mapped; anonymous $(mib "$(get sound_anon_kb)"), file-backed $(mib "$(get sound_file_kb)"); the quiz takes $(awk -v a="$q_kb" -v b="$(get sound_kb)" 'BEGIN { printf "%.2f x", a / b }') of this one's"
   row "peak memory, the same game with the accessibility bridge off" "$(mib "$(get blind_kb)")" "for comparison" "-" \
     "driven blind; rating box: ${blind_rating//_/ }"
   row "peak memory, the same game without sound (no sound module, no cues)" "$(mib "$(get silent_kb)")" "for comparison" "-" \

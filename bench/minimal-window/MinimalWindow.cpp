@@ -6,6 +6,10 @@
 // then plays one cue with QSoundEffect before it shows, as the quiz does at
 // its start, to show what the sound stack alone costs.
 //   quiz-minimal-sound-window PATH/TO/CUE.wav
+// Built a third time as quiz-minimal-text-window: it then shows every text
+// that the quiz's window shows at its start, each in its font and place, as
+// plain labels, to show what the window's text alone costs (the bare window
+// draws none, so it never reads a font).
 #include <QApplication>
 #include <QScreen>
 #include <QWidget>
@@ -14,6 +18,14 @@
 #ifdef QUIZ_MINIMAL_WITH_SOUND
 #include <QSoundEffect>
 #include <QUrl>
+#endif
+#ifdef QUIZ_MINIMAL_WITH_TEXT
+#include <QLabel>
+
+#include "window/MainWindow.h"
+#include "window/headless/HeadlessPlatform.h"
+#include "window/qt/QtFonts.h"
+#include "window/qt/QtScale.h"
 #endif
 
 int main(int argc, char** argv) {
@@ -32,6 +44,17 @@ int main(int argc, char** argv) {
     QWidget window;
     window.setWindowTitle(QStringLiteral("Minimal"));
     window.resize(796, 596);
+#ifdef QUIZ_MINIMAL_WITH_TEXT
+    quiz::HeadlessPlatform headless(quiz::Scenario{}, nullptr);
+    quiz::MainWindow model(headless.platform());
+    const quiz::QtScale scale(window.screen()->logicalDotsPerInch());
+    for (const quiz::Control* c : model.controls()) {
+        if (!c->visible() || c->text().empty()) continue;
+        auto* label = new QLabel(QString::fromStdString(c->text()), &window);
+        label->setFont(quiz::QtFonts::font(c->look().font));
+        label->setGeometry(scale.rect(c->look().rect));
+    }
+#endif
     window.move(window.screen()->geometry().center() - window.rect().center());
     window.show();
     return QApplication::exec();
