@@ -113,6 +113,23 @@ TEST_F(EventDelivery, NoClickAfterABoxOpenedOrTheButtonWasDisabledMeanwhile) {
     EXPECT_EQ(w.focus(), nullptr) << "a disabled control gives up the focus";
 }
 
+TEST_F(EventDelivery, NoClickWhenTheButtonWasDisabledAndEnabledAgainMeanwhile) {
+    int clicks = 0;
+    w.cmdanta.setEnabled(true);
+    w.cmdanta.Click = [&] { ++clicks; };
+    w.cmdanta.GotFocus = [&] {
+        w.cmdanta.setEnabled(false);
+        w.cmdanta.setEnabled(true);
+    };
+    clickOn(w.cmdanta);
+    EXPECT_EQ(clicks, 0) << "disabled between press and release";
+    w.cmdanta.GotFocus = nullptr;
+    w.cmdanta.setFocus();
+    w.dispatch();
+    clickOn(w.cmdanta);
+    EXPECT_EQ(clicks, 1) << "the next press and release click as ever";
+}
+
 struct HitCase {
     const char* what;
     std::function<void(MainWindow&)> prepare;

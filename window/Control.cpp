@@ -45,14 +45,14 @@ void Control::setEnabled(bool on) {
     if (on == enabled_) return;
     enabled_ = on;
     window_.controlChanged(*this, Property::Enabled);
-    window_.loseFocusIfUnfit(*this);
+    window_.dropIfUnfit(*this);
 }
 
 void Control::setVisible(bool on) {
     if (on == visible_) return;
     visible_ = on;
     window_.controlChanged(*this, Property::Visible);
-    window_.loseFocusIfUnfit(*this);
+    window_.dropIfUnfit(*this);
 }
 
 void Control::setBackColor(Rgb colour) {

@@ -259,8 +259,11 @@ void MainWindow::controlChanged(Control& c, Property p) {
 
 // A control that is disabled or hidden while it holds the focus gives it up;
 // the focus then rests with the window until the logic places it again.
-void MainWindow::loseFocusIfUnfit(Control& c) {
+void MainWindow::dropIfUnfit(Control& c) {
     if (focus_ == &c && !c.canTakeFocus()) moveFocus(nullptr);
+    // A button disabled (or hidden) while the mouse holds it is not clicked
+    // on the release, even if it is enabled again by then.
+    if (pressed_ == &c && !(c.enabled() && c.visible())) pressed_ = nullptr;
 }
 
 }  // namespace quiz

@@ -113,7 +113,8 @@ private:
     // Called by Control.
     void moveFocus(Control* to);
     void controlChanged(Control& c, Property p);
-    void loseFocusIfUnfit(Control& c);
+    // A control that was disabled or hidden gives up the focus and a press.
+    void dropIfUnfit(Control& c);
 
     Platform& platform_;
     std::vector<Control*> inventory_;   // inventory order
