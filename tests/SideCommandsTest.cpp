@@ -51,6 +51,14 @@ TEST_F(SideCommandsTest, BackgroundDialogOutcomes) {
     }
 }
 
+TEST_F(SideCommandsTest, APictureNamedRelativeToTheCurrentFolderLoads) {
+    Harness h("file bilder/nebel.png\nclick cmdbg\nclick cmdinfo\n");
+    h.headless.setCurrentDirectory(dir.string());
+    h.run();
+    EXPECT_EQ(h.window.imgback.picture(), (dir / "bilder" / "nebel.png").string());
+    EXPECT_EQ(h.headless.current(), dir.string());
+}
+
 TEST_F(SideCommandsTest, AClickOnTheFocusedBackgroundButtonOpensNoSecondDialog) {
     Harness h("click cmdbg\nclick cmdbg\nclick cmdanleit\nclick cmdbg\n");
     h.run();

@@ -152,14 +152,17 @@ std::string HeadlessPlatform::load(const std::string& path) {
 }
 
 // Like the system's dialog, it leaves the current directory where the user
-// picked the file.
+// picked the file, and names the file by its full path: a name relative to
+// the old directory would be wrong in the new one.
 std::string HeadlessPlatform::open(const FileDialogSettings& settings) {
     recorder_.line("dialog " + settings.title);
     clock_.advance(holdMs_);
     holdMs_ = 0;
     std::string chosen = std::move(file_);
     file_.clear();
-    if (!chosen.empty()) cwd_ = std::filesystem::path(absolute(chosen)).parent_path().string();
+    if (chosen.empty()) return chosen;
+    chosen = absolute(chosen);
+    cwd_ = std::filesystem::path(chosen).parent_path().string();
     return chosen;
 }
 
