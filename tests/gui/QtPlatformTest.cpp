@@ -122,6 +122,9 @@ TEST_F(QtPlatformTest, KeysBecomeTheModelsCodes) {
     EXPECT_EQ(code(Qt::Key_unknown, Qt::NoModifier, QStringLiteral("€")), -1);
     EXPECT_EQ(code(Qt::Key_Left, Qt::NoModifier, ""), -1);
     EXPECT_EQ(code(Qt::Key_F, Qt::AltModifier, "f"), -1);
+    // AltGr as Windows reports it: Ctrl+Alt with the character typed.
+    EXPECT_EQ(code(Qt::Key_At, Qt::ControlModifier | Qt::AltModifier, "@"), '@');
+    EXPECT_EQ(code(Qt::Key_Backslash, Qt::ControlModifier | Qt::AltModifier, "\\"), '\\');
 }
 
 // Every Windows font of the window is drawn with its first free stand-in:

@@ -25,8 +25,14 @@ int QtInputFilter::keyCode(const QKeyEvent& key) {
         case Qt::Key_Backspace: return keys::backspace;
         default: break;
     }
-    // Alt with a letter is a menu accelerator, not a typed character.
-    if (key.modifiers() & (Qt::AltModifier | Qt::MetaModifier)) return -1;
+    // Alt with a letter is a menu accelerator, not a typed character. But a
+    // German "@" is typed with AltGr, which Windows reports as Ctrl+Alt, and
+    // on a Mac with Option, which Qt calls Alt.
+#ifndef Q_OS_MACOS
+    const Qt::KeyboardModifiers m = key.modifiers();
+    const bool altGr = (m & Qt::ControlModifier) && (m & Qt::AltModifier);
+    if ((m & (Qt::AltModifier | Qt::MetaModifier)) && !altGr) return -1;
+#endif
     const QString text = key.text();
     if (text.size() != 1 || text.at(0).unicode() > 255) return -1;
     return text.at(0).unicode();
