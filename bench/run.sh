@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Every benchmark of the quiz in one run: prints the machine and one Markdown
 # table of the figures, their goals and whether each goal is met. Progress
-# goes to stderr. Takes about three minutes.
+# goes to stderr. Takes about five minutes.
 #   bench/run.sh BUILD_DIR
 # BUILD_DIR is a build with QUIZ_WITH_QT (the default); the real-window
 # figures run under their own Xvfb session (see tools/desktop/session.sh).
