@@ -115,6 +115,7 @@ void MainWindow::deliver(const Pending& p) {
 }
 
 void MainWindow::fire(Control* target, EventKind kind, Int16* code) {
+    ++activity_;
     const int shown = code ? static_cast<int>(*code) : 0;
     for (auto* o : observers_) o->eventDelivered(target, kind, shown);
     std::function<void()> plain;
@@ -246,6 +247,7 @@ void MainWindow::tabFrom(bool backwards) {
 
 void MainWindow::moveFocus(Control* to) {
     if (to == focus_) return;
+    ++activity_;
     Control* from = focus_;
     focus_ = to;
     for (auto* o : observers_) o->focusMoved(to);
@@ -254,6 +256,7 @@ void MainWindow::moveFocus(Control* to) {
 }
 
 void MainWindow::controlChanged(Control& c, Property p) {
+    ++activity_;
     for (auto* o : observers_) o->propertyChanged(c, p);
 }
 

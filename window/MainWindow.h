@@ -89,6 +89,9 @@ public:
     // Bytes of stack between the outermost dispatch and the deepest DoEvents.
     std::size_t stackHighWater() const { return stackBase_ > stackLow_ ? stackBase_ - stackLow_ : 0; }
     std::size_t pendingEvents() const { return queue_.size(); }
+    // Counts every property change, focus move and delivered event: while it
+    // stands still, the program shows nothing new (see YieldPacer).
+    std::uint64_t activity() const { return activity_; }
 
 private:
     friend class Control;
@@ -136,6 +139,7 @@ private:
     std::uintptr_t stackLow_ = UINTPTR_MAX;
     bool closed_ = false;
     bool ended_ = false;
+    std::uint64_t activity_ = 0;
 };
 
 }  // namespace quiz

@@ -14,6 +14,8 @@ public:
     void randomize() override;
     float rnd() override;
     std::uint32_t next();
+    // What Randomize mixes in from now on.
+    void setEntropy(std::function<std::uint64_t()> entropy) { entropy_ = std::move(entropy); }
 
 private:
     void seedWith(std::uint64_t value);

@@ -230,29 +230,47 @@ TEST_F(QtPlatformTest, AMissingSoundIsSilence) {
     QDir::setCurrent(before);
 }
 
-// The pump sleeps to the next whole second when nothing is pending, and
-// hands over input as soon as it comes.
-TEST_F(QtPlatformTest, PumpSleepsToTheNextSecondButWakesForInput) {
+// The pump sleeps to the next whole second only after a cycle that changed
+// nothing; after the turn the next pass comes at once, and input ends a sleep.
+TEST_F(QtPlatformTest, PumpSleepsToTheNextSecondOnlyWhenNothingMovedAndWakesForInput) {
     QtPlatform platform;
     MainWindow window(platform.platform());
     platform.attach(window, nullptr);
     if (platform.pump().spinning()) GTEST_SKIP() << "QUIZ_SPIN_YIELD is set";
     QtClock& clock = platform.clock();
-    platform.pump().pump();  // whatever start-up left pending
+    QtEventPump& pump = platform.pump();
+    // Whatever start-up left pending; then it sleeps within a few passes.
+    const long long first = pump.sleeps();
+    for (int i = 0; i < 5 && pump.sleeps() == first; ++i) pump.pump();
+    ASSERT_EQ(pump.sleeps(), first + 1);
+    EXPECT_LT(clock.ms() % 1000, 100) << "woke just after the turn";
     const auto second = clock.now().value();
-    platform.pump().pump();
-    EXPECT_EQ(clock.now().value(), second + 1) << "slept to the turn of the second";
-    EXPECT_LT(clock.ms() % 1000, 200);
 
-    // Input arriving 100 ms into a second ends the sleep at once.
-    platform.pump().pump();
+    // The pass after the turn comes at once, so a reading taken before the
+    // turn is not shown for another second; the one after that sleeps again.
     QElapsedTimer t;
-    // Tied to a local object: should the pump return early, the timer must
-    // not fire later into this test's dead platform.
-    QObject alive;
-    QTimer::singleShot(100, &alive, [&] { platform.input().push(RawInput::keyTyped('x')); });
     t.start();
-    platform.pump().pump();
+    pump.pump();
+    EXPECT_LT(t.elapsed(), 100);
+    EXPECT_EQ(pump.sleeps(), first + 1);
+    pump.pump();
+    EXPECT_EQ(pump.sleeps(), first + 2);
+    EXPECT_EQ(clock.now().value(), second + 1) << "slept to the turn of the second";
+
+    // A change in the window keeps the next yield awake.
+    pump.pump();  // the pass after the turn
+    window.txterg.setText("Bingo!");
+    t.restart();
+    pump.pump();
+    EXPECT_LT(t.elapsed(), 100);
+    EXPECT_EQ(pump.sleeps(), first + 2);
+
+    // Input arriving 100 ms into a sleep ends it at once.
+    QObject alive;  // should the pump return early, the timer dies with it
+    QTimer::singleShot(100, &alive, [&] { platform.input().push(RawInput::keyTyped('x')); });
+    t.restart();
+    pump.pump();
+    EXPECT_EQ(pump.sleeps(), first + 3);
     EXPECT_LT(t.elapsed(), 250) << "woke for the input, not at the next second";
     EXPECT_EQ(window.pendingEvents(), 1u);
 }

@@ -1,6 +1,7 @@
 // quiz-monkey: plays random games through the headless platform and checks,
 // after every step, what must hold whatever the players do.
-//   quiz-monkey [--games N] [--first SEED] [--catalogue test|builtin] [--print SEED]
+//   quiz-monkey [--games N] [--first SEED] [--catalogue test|builtin] [--yield short|sleeping] [--print SEED]
+// --yield sleeping plays with the desktop's sleeping yield instead of 10 ms ones.
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -122,13 +123,14 @@ struct Outcome {
     std::size_t lines = 0;
 };
 
-Outcome play(const std::string& script, const Catalogue& catalogue) {
+Outcome play(const std::string& script, const Catalogue& catalogue, bool sleeping) {
     const Scenario sc = Scenario::parse(script);
     HeadlessPlatform hp(sc, nullptr);
     MainWindow w(hp.platform());
     Game game(w, catalogue);
     SideCommands side(w);
     hp.attach(w);
+    if (sleeping) hp.useSleepingYield();
     hp.answerKey = [&game] { return static_cast<int>(game.state().answerKey); };
     hp.stateLine = [&game] { return game.state().describe(); };
     Watch watch(w, game);
@@ -154,12 +156,14 @@ int main(int argc, char** argv) {
     std::uint32_t first = 1;
     bool builtin = false;
     long printSeed = -1;
+    bool sleeping = false;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string a = argv[i];
         if (a == "--games") games = std::stol(argv[i + 1]);
         else if (a == "--first") first = static_cast<std::uint32_t>(std::stoul(argv[i + 1]));
         else if (a == "--catalogue") builtin = std::string(argv[i + 1]) == "builtin";
         else if (a == "--print") printSeed = std::stol(argv[i + 1]);
+        else if (a == "--yield") sleeping = std::string(argv[i + 1]) == "sleeping";
     }
     // A few files for the background dialog: a picture, text named .jpg, an empty file.
     const auto files = std::filesystem::temp_directory_path() / ("quiz-monkey-" + std::to_string(::getpid()));
@@ -178,7 +182,7 @@ int main(int argc, char** argv) {
     const auto start = std::chrono::steady_clock::now();
     for (long g = 0; g < games; ++g) {
         const std::uint32_t seed = first + static_cast<std::uint32_t>(g);
-        const Outcome o = play(randomScenario(seed, files.string()), catalogue);
+        const Outcome o = play(randomScenario(seed, files.string()), catalogue, sleeping);
         lines += o.lines;
         if (!o.ok) {
             ++failed;

@@ -105,12 +105,30 @@ void HeadlessPlatform::expand(const Step& s) {
 }
 
 void HeadlessPlatform::pump() {
-    clock_.advance(yieldMs);
+    if (sleepingYield_) {
+        sleepOrStep();
+    } else {
+        clock_.advance(yieldMs);
+    }
     if (afterStep) afterStep();
     if (!feed(false) && endWithoutSteps_) {
         end();
         throw ProgramEnd{};
     }
+}
+
+void HeadlessPlatform::sleepOrStep() {
+    const bool maySleep = pacer_.maySleep(clock_.now(), window_->activity());
+    const bool held = clock_.ms() < notBeforeMs_;  // a wait of the scenario runs
+    const bool inputDue = !raw_.empty() || window_->pendingEvents() > 0 || (!held && next_ < scenario_.steps.size());
+    if (!maySleep || inputDue) {
+        clock_.advance(1);
+        return;
+    }
+    std::int64_t wake = (pacer_.second().value() + 1) * 1000 + 1;
+    if (held && notBeforeMs_ < wake) wake = notBeforeMs_;  // the next input wakes it sooner
+    clock_.set(wake);
+    ++sleeps_;
 }
 
 void HeadlessPlatform::play(const std::string& file) { recorder_.line("sound " + file); }

@@ -7,6 +7,7 @@
 
 #include "../MainWindow.h"
 #include "../MixingRandom.h"
+#include "../YieldPacer.h"
 #include "../platform/Platform.h"
 #include "FakeClock.h"
 #include "Recorder.h"
@@ -17,6 +18,10 @@ namespace quiz {
 // Every platform service without a screen: a fake clock that moves 10 ms per
 // yield, a seeded random generator, a recorder of every effect, and the
 // scenario's input fed from inside the yields, one raw input at a time.
+// In the sleeping mode the yield behaves as the desktop's instead: where the
+// YieldPacer allows a sleep, the clock jumps to just past the next turn of
+// the second (or to the scenario's next input, if that comes sooner);
+// every other yield takes a millisecond.
 class HeadlessPlatform : public EventPump,
                          public SoundPlayer,
                          public MessageBoxes,
@@ -52,6 +57,9 @@ public:
     void fileNext(std::string path) { file_ = std::move(path); }
     void failStarts(bool on) { failStarts_ = on; }
     void setCurrentDirectory(std::string dir) { cwd_ = std::move(dir); }
+    // Yields sleep as the desktop's do (see above); 10 ms each by default.
+    void useSleepingYield() { sleepingYield_ = true; }
+    long long sleeps() const { return sleeps_; }
     // Unit tests drive the window themselves: used-up steps then end nothing.
     void keepRunningWithoutSteps() { endWithoutSteps_ = false; }
     std::string dumpText() const;
@@ -78,6 +86,7 @@ public:
 
 private:
     bool feed(bool topLevel);
+    void sleepOrStep();
     void expand(const Step& s);
     void dump();
     std::string absolute(const std::string& path) const;
@@ -97,6 +106,9 @@ private:
     std::string cwd_ = "/velmora";
     bool ended_ = false;
     bool endWithoutSteps_ = true;
+    bool sleepingYield_ = false;
+    YieldPacer pacer_;
+    long long sleeps_ = 0;
 };
 
 }  // namespace quiz
