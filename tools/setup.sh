@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n qt6-qpa-plugins libqt6svg6
-  xvfb xauth xdotool x11-utils imagemagick dbus dbus-x11 at-spi2-core python3 python3-pyatspi
+  pkg-config libx11-dev libxdamage-dev xvfb xauth xdotool x11-utils imagemagick dbus dbus-x11 at-spi2-core python3 python3-pyatspi
   pulseaudio pulseaudio-utils
   fonts-dejavu-core fonts-dejavu-extra fonts-liberation fonts-urw-base35 fonts-comfortaa fonts-dancingscript
 )

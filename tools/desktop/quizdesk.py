@@ -206,10 +206,14 @@ class Program:
     def click(self, acc):
         self.click_at(*centre(acc))
 
+    def twips_on_screen(self, x, y):
+        """The screen point of a point of the client area given in twips."""
+        e = self.window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        return e.x + x * e.width // CLIENT_TWIPS[0], e.y + y * e.height // CLIENT_TWIPS[1]
+
     def click_twips(self, x, y):
         """A click at a point of the client area given in twips."""
-        e = self.window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        self.click_at(e.x + x * e.width // CLIENT_TWIPS[0], e.y + y * e.height // CLIENT_TWIPS[1])
+        self.click_at(*self.twips_on_screen(x, y))
 
     def key(self, *keys):
         run("xdotool", "key", "--delay", "30", *keys)
@@ -346,6 +350,52 @@ class Program:
                 self.proc.kill()
                 self.proc.wait()
         self.log.close()
+
+
+class PixelWatch:
+    """Watches a control's pixels passively with quiz-pixel-watch for some
+    seconds: the program never hears of it (see tools/desktop/PixelWatch.cpp).
+    changes() waits for the end and returns (wall-clock time, hash) pairs,
+    the first being the control as it was at the start."""
+
+    def __init__(self, watcher, program, acc, seconds, inset=2):
+        w = program.window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        e = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        self.seconds = seconds
+        self.proc = subprocess.Popen([watcher, str(int(program.xid)), str(e.x - w.x + inset), str(e.y - w.y + inset),
+                                      str(e.width - 2 * inset), str(e.height - 2 * inset), str(seconds)],
+                                     stdout=subprocess.PIPE, text=True)
+        self.output = ""
+
+    def changes(self):
+        self.output, _ = self.proc.communicate(timeout=self.seconds + 10)
+        out = []
+        for line in self.output.splitlines():
+            t, h = line.split()
+            out.append((float(t), h))
+        return out
+
+
+class Mover:
+    """Moves the pointer to and fro between two points every period seconds
+    (input that wakes the program without asking anything of the game)."""
+
+    def __init__(self, points, period=0.2):
+        self.points, self.period = points, period
+        self.stop_flag = threading.Event()
+        self.thread = threading.Thread(target=self._loop, daemon=True)
+        self.thread.start()
+
+    def _loop(self):
+        i = 0
+        while not self.stop_flag.wait(self.period):
+            x, y = self.points[i % 2]
+            run("xdotool", "mousemove", str(x), str(y))
+            i += 1
+
+    def stop(self):
+        self.stop_flag.set()
+        self.thread.join()
 
 
 class Recorder:
