@@ -8,6 +8,10 @@
 #   - the headless figures of quiz-bench-headless
 #   - CPU while a countdown waits, sleeping against spinning yield
 #     (cpu-wait/run-cpu-bench.sh, 2 x 20 s)
+#   - the countdown on the screen against the wall clock: how long after each
+#     turn of the second the countdown box changes (median, p95, max), with
+#     the CPU share of the same runs, without and with input
+#     (tick-lag/tick_lag.py, 2 x 60 s)
 #   - start to first frame on the screen, velmora-quiz against the minimal
 #     Qt Widgets window, median of 9 starts each, taken in turns (single
 #     starts on this kind of machine scatter by 10 % and more)
@@ -33,7 +37,8 @@ minimal_text=$build/bench/quiz-minimal-text-window
 cue=$build/stage/start.wav
 first_frame=$build/bench/quiz-first-frame
 headless=$build/bench/quiz-bench-headless
-for f in "$binary" "$minimal" "$minimal_sound" "$minimal_text" "$first_frame" "$headless"; do
+watcher=$build/tools/quiz-pixel-watch
+for f in "$watcher" "$binary" "$minimal" "$minimal_sound" "$minimal_text" "$first_frame" "$headless"; do
   [ -x "$f" ] || { echo "missing $f: build BUILD_DIR first (with QUIZ_WITH_QT and X11)" >&2; exit 2; }
 done
 log() { echo "$*" >&2; }
@@ -84,6 +89,26 @@ if [ -n "$sleeping" ] && [ -n "$spinning" ]; then
 else
   row "CPU while a countdown waits, no input (real window, Xvfb, 20 s)" "not measured" "< 1 % of one core" "FAILED" "run-cpu-bench.sh gave no rows"
 fi
+
+# --- the countdown on the screen against the wall clock ----------------------------------
+log "the countdown box against the wall clock (2 x 60 s)..."
+ticks=$("$here/../tools/desktop/run-in-session.sh" "$here/tick-lag/tick_lag.py" --binary "$binary" --watcher "$watcher" \
+          --artifacts "$build/bench-artifacts" --seconds 60)
+for run in idle input; do
+  line=$(grep "^$run " <<<"$ticks")
+  field() { sed -n "s/.* $1=\([^ ]*\).*/\1/p" <<<"$line"; }
+  what="no input"
+  [ "$run" = input ] && what="the mouse moving every 0.2 s"
+  if [ -z "$line" ]; then
+    row "countdown change after the second turns, $what (real window, 60 s)" "not measured" "p95 < 10 ms" "FAILED" "tick_lag.py gave no line"
+    continue
+  fi
+  verdict=$(awk -v p="$(field p95_ms)" 'BEGIN { print (p < 10) ? "met" : "MISSED" }')
+  row "countdown change after the second turns, $what (real window, 60 s)" \
+    "median $(field median_ms) ms, p95 $(field p95_ms) ms, max $(field max_ms) ms" "p95 < 10 ms" "$verdict" "$(field changes) changes watched through the pixels"
+  verdict=$(awk -v p="$(field cpu_pct)" 'BEGIN { print (p < 1) ? "met" : "MISSED" }')
+  row "CPU in the same run, $what" "$(field cpu_pct) % of one core" "< 1 % of one core" "$verdict" ""
+done
 
 # --- in a real window: the first frame and the memory -------------------------------------
 . "$here/../tools/desktop/session.sh"
