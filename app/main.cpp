@@ -2,16 +2,16 @@
 // and instructions as its current directory (the launcher sees to that).
 #include <QApplication>
 
-#include "AssetCatalogue.h"
+#include "assets/AssetCatalogue.h"
 #include "catalogue/Catalogue.h"
 #include "game/Game.h"
 #include "window/MainWindow.h"
-#include "window/RuntimeError.h"
-#include "window/SideCommands.h"
-#include "window/qt/QtDesktop.h"
-#include "window/qt/QtHeadStart.h"
-#include "window/qt/QtMainView.h"
-#include "window/qt/QtPlatform.h"
+#include "runtime/RuntimeError.h"
+#include "game/SideCommands.h"
+#include "qt/QtDesktop.h"
+#include "qt/QtHeadStart.h"
+#include "qt/QtMainView.h"
+#include "qt/QtPlatform.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     // The buttons want their icons at once; the player pictures come later,
     // the background only for the first paint.
     QStringList icons, photos;
-    for (const QString& picture : AssetCatalogue::pictureResources())
+    for (const QString& picture : quiz::assets::AssetCatalogue::pictureResources())
         (picture.endsWith(QLatin1String(".png")) ? icons : photos).append(picture);
     const QString background = QStringLiteral(":/pictures/background.jpg");
     photos.removeAll(background);

@@ -1,4 +1,6 @@
-#include "AssetCatalogue.h"
+#include "assets/AssetCatalogue.h"
+
+namespace quiz::assets {
 
 QStringList AssetCatalogue::pictureResources()
 {
@@ -12,18 +14,4 @@ QStringList AssetCatalogue::pictureResources()
     };
 }
 
-QStringList AssetCatalogue::soundFiles()
-{
-    return {
-        QStringLiteral("start.wav"),        QStringLiteral("los.wav"),     QStringLiteral("glasses.wav"),
-        QStringLiteral("laser.wav"),        QStringLiteral("kommuni.wav"), QStringLiteral("glass.wav"),
-        QStringLiteral("kling.wav"),        QStringLiteral("zeit.wav"),    QStringLiteral("jubel.wav"),
-        QStringLiteral("faszinierend.wav"), QStringLiteral("perfect.wav"), QStringLiteral("endrunde.wav"),
-        QStringLiteral("parameter.wav"),    QStringLiteral("schirm.wav"),  QStringLiteral("ende.wav"),
-    };
-}
-
-QString AssetCatalogue::instructionsFile()
-{
-    return QStringLiteral("Spielanleitung.txt");
-}
+}  // namespace quiz::assets

@@ -3,12 +3,13 @@
 #include <QString>
 #include <QStringList>
 
-// Names of the generated assets, as the program finds them: the pictures as
-// Qt resources built into the program (prefix ":/pictures/"), the sound cues
-// and the instructions as files in the program's current directory.
+namespace quiz::assets {
+
+// The pictures built into the program, as Qt resources (prefix
+// ":/pictures/"). The sound cues are listed in game/Cue.h.
 class AssetCatalogue {
 public:
     static QStringList pictureResources();
-    static QStringList soundFiles();
-    static QString instructionsFile();
 };
+
+}  // namespace quiz::assets

@@ -2,7 +2,8 @@
 """Checks the generated game assets: the sound cues and instructions in the
 stage folder and the pictures built into the program.
 
-usage: check-assets.py <stage folder> <pictures folder>
+usage: check-assets.py <stage folder> <pictures folder> <sound file>...
+The sound files are the game's cues, as the build reads them from game/Cue.h.
 Standard library only; prints one line per check and "N passed, M failed".
 """
 
@@ -12,12 +13,6 @@ import os
 import re
 import struct
 import sys
-
-SOUNDS = [
-    "start.wav", "los.wav", "glasses.wav", "laser.wav", "kommuni.wav",
-    "glass.wav", "kling.wav", "zeit.wav", "jubel.wav", "faszinierend.wav",
-    "perfect.wav", "endrunde.wav", "parameter.wav", "schirm.wav", "ende.wav",
-]
 
 PICTURES = {
     "background.jpg": (800, 600),
@@ -189,11 +184,11 @@ def check_instructions(stage):
 
 
 def main(argv):
-    if len(argv) != 3:
-        print("usage: check-assets.py <stage folder> <pictures folder>")
+    if len(argv) < 4:
+        print("usage: check-assets.py <stage folder> <pictures folder> <sound file>...")
         return 2
-    stage, pictures = argv[1], argv[2]
-    for name in SOUNDS:
+    stage, pictures, sounds = argv[1], argv[2], argv[3:]
+    for name in sounds:
         check_sound(stage, name)
     for name, size in PICTURES.items():
         check_picture(pictures, name, size)

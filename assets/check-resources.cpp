@@ -2,7 +2,7 @@
 // pictures really arrive as resources, with the right sizes, and that the
 // window background keeps the blue and the yellow labels readable.
 
-#include "AssetCatalogue.h"
+#include "assets/AssetCatalogue.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -15,6 +15,8 @@
 #include <cmath>
 #include <cstdio>
 #include <vector>
+
+using namespace quiz::assets;  // NOLINT(google-build-using-namespace)
 
 namespace {
 
@@ -119,8 +121,8 @@ int main(int argc, char** argv)
     std::vector<QRgb> means;
     for (int player = 1; player <= 3; ++player)
         means.push_back(meanColour(QImage(QStringLiteral(":/pictures/spieler%1.jpg").arg(player))));
-    for (int a = 0; a < 3; ++a)
-        for (int b = a + 1; b < 3; ++b) {
+    for (std::size_t a = 0; a < 3; ++a)
+        for (std::size_t b = a + 1; b < 3; ++b) {
             const double d = std::hypot(std::hypot(qRed(means[a]) - qRed(means[b]), qGreen(means[a]) - qGreen(means[b])),
                                         qBlue(means[a]) - qBlue(means[b]));
             report(d > 60.0, QStringLiteral("players %1 and %2 differ in colour (distance %3 > 60)")

@@ -10,8 +10,8 @@
 #include "catalogue/Catalogue.h"
 #include "game/Game.h"
 #include "window/MainWindow.h"
-#include "window/SideCommands.h"
-#include "window/headless/HeadlessPlatform.h"
+#include "game/SideCommands.h"
+#include "headless/HeadlessPlatform.h"
 
 using namespace quiz;
 using Wall = std::chrono::steady_clock;

@@ -1,16 +1,16 @@
 // The 369 questions of the game. A table that breaks a rule of the
 // catalogue's form does not compile.
-#include "Catalogue.h"
-#include "CatalogueRules.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/CatalogueRules.h"
 
 namespace quiz {
 namespace {
 
 constexpr Entry entries[] = {
-#include "entries/questions-001-092.inc"
-#include "entries/questions-093-184.inc"
-#include "entries/questions-185-276.inc"
-#include "entries/questions-277-369.inc"
+#include "catalogue/entries/questions-001-092.inc"
+#include "catalogue/entries/questions-093-184.inc"
+#include "catalogue/entries/questions-185-276.inc"
+#include "catalogue/entries/questions-277-369.inc"
 };
 constexpr std::span<const Entry> all(entries);
 

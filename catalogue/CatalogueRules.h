@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "Entry.h"
+#include "catalogue/Entry.h"
 
 namespace quiz::rules {
 

@@ -1,43 +1,39 @@
 // Taking an answer, keeping the score and the two pauses after an answer.
-#include "Game.h"
+#include "game/Game.h"
 #include "window/MainWindow.h"
 
 namespace quiz {
 
-void Game::cmdanta_GotFocus() { answer(1); }
-void Game::cmdantb_GotFocus() { answer(2); }
-void Game::cmdantc_GotFocus() { answer(3); }
-void Game::cmdantd_GotFocus() { answer(4); }
 
 // An answer is taken when its button receives the focus.
-void Game::answer(int button) {
+void Game::takeAnswer(int button) {
     s_.keyFocusReleased = 1;
     if (s_.answerKey == button) {
         s_.questionsDone += 1;
-        play("kommuni.wav");
+        play(Cue::Kommuni);
         w_.txterg.setText("Bingo!");
         s_.points(s_.currentPlayer) += 1;
-        cmdupdate_Click();
+        showScores();
     } else {
-        play("glass.wav");
+        play(Cue::Glass);
         w_.txterg.setText("Falsch!");
-        if (!playersAre("1")) cmdbadanswer_Click();
+        if (!playersAre("1")) wrongAnswerPause();
         if (playersAre("1")) {
             s_.questionsDone += 1;
-            cmdupdate_Click();
+            showScores();
         }
     }
     // Read again: a nested question may have changed the key meanwhile.
-    if (playersAre("1") || s_.answerKey == button) cmdauswert_Click();
+    if (playersAre("1") || s_.answerKey == button) answerPause();
 }
 
 // The pause after a completed question: the next question comes by itself at
 // the target second, unless one came earlier or the game is over.
-void Game::cmdauswert_Click() {
+void Game::answerPause() {
     disableAnswerButtons();
     w_.cmdnext.setEnabled(true);
     showNumber(w_.txtanz, s_.questionsDone);
-    cmdupdate_Click();
+    showScores();
     const TimeOfDay target = now().plus(2);
     TimeOfDay reading = now();
     s_.waitCancelled = 0;
@@ -49,19 +45,19 @@ void Game::cmdauswert_Click() {
         reading = now();
         if (TimeOfDay::diff(target, reading) == 0 && w_.cmdnext.enabled()) {
             s_.waitCancelled = 1;
-            cmdnext_Click();
+            nextQuestion();
         }
     }
 }
 
 // The pause after a wrong answer of one of several players: then the race
 // opens again for the others.
-void Game::cmdbadanswer_Click() {
+void Game::wrongAnswerPause() {
     w_.txtdran.setFocus();
     disableAnswerButtons();
     s_.points(s_.currentPlayer) -= 1;
     s_.lockedOut(s_.currentPlayer) = 1;
-    cmdupdate_Click();
+    showScores();
     const TimeOfDay target = now().plus(2);
     TimeOfDay reading = now();
     s_.waitCancelled = 0;
@@ -71,14 +67,14 @@ void Game::cmdbadanswer_Click() {
         reading = now();
         if (TimeOfDay::diff(target, reading) == 0 && s_.gameStopped == 0) {
             s_.waitCancelled = 1;
-            cmdwahl_Click();
-            cmdtimer_Click();
+            openBuzzerRace();
+            runCountdown();
         }
     }
 }
 
 // Always all three players, whatever the player count.
-void Game::cmdupdate_Click() {
+void Game::showScores() {
     Control* percentBox[] = {nullptr, &w_.txtprozent, &w_.txtprozent2, &w_.txtprozent3};
     for (int i = 1; i <= 3; ++i) {
         if (s_.points(i) <= 0) {

@@ -1,13 +1,13 @@
 // The time limit of each question: a blocking countdown that yields to the
 // window, its time-out and the two pauses that follow one.
-#include "Game.h"
+#include "game/Game.h"
 #include "window/MainWindow.h"
 
 namespace quiz {
 
 // deadline and clockNow are shared with every countdown nested inside this
 // one; when a nested one returns, this one goes on with what it left.
-void Game::cmdtimer_Click() {
+void Game::runCountdown() {
     if (s_.gameStopped != 0) return;
     w_.txterg.setText("?");
     if (w_.cbotime.text() == "Kein") {
@@ -32,7 +32,7 @@ void Game::timeOut() {
     s_.keyFocusReleased = 1;
     s_.waitCancelled = 1;
     if (s_.gameStopped != 0) return;
-    play("zeit.wav");
+    play(Cue::Zeit);
     w_.txtzeit.setText("=/\\=");
     w_.txterg.setText("Zeit abgelaufen!");
     if (playersAre("1")) {
@@ -43,23 +43,23 @@ void Game::timeOut() {
         s_.questionsDone += 1;
         showNumber(w_.txtanz, s_.questionsDone);
         if (s_.gameOver == 0) {
-            pause([this] {
+            twoSecondPause([this] {
                 s_.waitCancelled = 1;
-                if (s_.gameOver == 0) cmdnext_Click();
+                if (s_.gameOver == 0) nextQuestion();
             });
         }
     } else {
         // The player who buzzed did not answer in time.
-        if (s_.gameOver == 0) cmdbadanswer_Click();
+        if (s_.gameOver == 0) wrongAnswerPause();
     }
     disableAnswerButtons();
     if (s_.gameOver == 0) w_.cmdnext.setEnabled(true);
     showNumber(w_.txtanz, s_.questionsDone);
-    cmdupdate_Click();
-    pause([this] {
+    showScores();
+    twoSecondPause([this] {
         if (playersAre("1") && s_.gameOver == 0 && w_.cmdnext.enabled()) {
             s_.waitCancelled = 1;
-            cmdnext_Click();
+            nextQuestion();
         }
     });
 }
@@ -67,7 +67,7 @@ void Game::timeOut() {
 // Two seconds to a target second; the end action runs in the pass whose
 // reading reaches it. A pause held past its target by nested handlers never
 // reaches it again and ends only when the game is over or the wait cancelled.
-void Game::pause(const std::function<void()>& endAction) {
+void Game::twoSecondPause(const std::function<void()>& endAction) {
     const TimeOfDay target = now().plus(2);
     TimeOfDay reading = now();
     s_.waitCancelled = 0;

@@ -1,4 +1,4 @@
-#include "Game.h"
+#include "game/Game.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -68,7 +68,7 @@ void Game::disableAnswerButtons() {
 
 bool Game::playersAre(const char* count) const { return w_.cbospieler.text() == count; }
 
-void Game::play(const char* cue) { w_.platform().sound.play(cue); }
+void Game::play(Cue cue) { w_.platform().sound.play(std::string(cueFile(cue))); }
 
 TimeOfDay Game::now() { return w_.platform().clock.now(); }
 

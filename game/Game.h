@@ -2,7 +2,9 @@
 #include <functional>
 #include <string>
 
-#include "GameState.h"
+#include "game/Cue.h"
+#include "game/GameState.h"
+#include "window/platform/MessageBoxes.h"
 
 namespace quiz {
 
@@ -12,8 +14,12 @@ class MainWindow;
 
 // The quiz's handlers over the Game state and the window model. Each concern
 // lives in its own file: Setup, NextQuestion, Answers, EndOfGame, Turns and
-// Countdown. Handlers call each other directly, as procedures, and every wait
-// yields to the window, so a game is a chain of nested handlers.
+// Countdown. The procedures call each other directly, and every wait yields
+// to the window, so a game is a chain of nested procedures.
+//
+// The window calls the entry points under the names of its events (the
+// control, an underscore, the event); each is one line that calls the
+// procedure with the name of what it does.
 class Game {
 public:
     Game(MainWindow& window, const Catalogue& catalogue);
@@ -23,33 +29,67 @@ public:
     GameState& state() { return s_; }
     const GameState& state() const { return s_; }
 
-    // Setup
-    void Form_Load();
-    void cmdstart_Click();
-    void cmdneu_GotFocus();
-    // Next question
-    void cmdnext_Click();
-    void Form_Click();
-    void imgback_Click();
-    // Answers and scores
-    void cmdanta_GotFocus();
-    void cmdantb_GotFocus();
-    void cmdantc_GotFocus();
-    void cmdantd_GotFocus();
-    void cmdauswert_Click();
-    void cmdbadanswer_Click();
-    void cmdupdate_Click();
-    // End of game
-    void txtanz_Change();
-    // Turns
-    void cmdwahl_Click();
-    void txthit_KeyPress(Int16& keyAscii);
-    void txthit_LostFocus();
-    void cmdfocus_Click();
-    void txthit2_KeyPress(Int16& keyAscii);
-    void txthit2_LostFocus();
-    // Countdown
-    void cmdtimer_Click();
+    // --- What the game does ------------------------------------------------
+    // Setup: the window's defaults at load; a new game with the chosen
+    // options; the reset that ends whatever runs and opens the options again.
+    void loadDefaults();
+    void startGame();
+    void newGame();
+    // The next question: draws one not yet asked, shows it, opens the turn
+    // and runs its countdown; a no-op while no game runs.
+    void nextQuestion();
+    // A click anywhere on the window calls the next question while that is
+    // allowed; a click on the background also ends the running waits.
+    void nextQuestionOnClick(bool onBackground);
+    // Writes catalogue entry n into the question and answer boxes and makes
+    // its key the current one.
+    void showQuestion(int number);
+    // Answers: an answer button got the focus; the pause after a finished
+    // question; the pause after a wrong answer of one of several players;
+    // points and percentages of all three players into their boxes.
+    void takeAnswer(int button);
+    void answerPause();
+    void wrongAnswerPause();
+    void showScores();
+    // The counter of finished questions changed: scores, and at the limit
+    // the end of the game with its rating or ranking.
+    void checkEndOfGame();
+    // Turns: the buzzer race opens (or a question that every player
+    // answered wrong counts as done); a key in the buzzer box; the buzzer
+    // box keeps the focus while the race is open; a key in the answer-key
+    // box; the answer-key box keeps the focus after a key that was no answer.
+    void openBuzzerRace();
+    void takeBuzzerKey(Int16& keyAscii);
+    void keepBuzzerFocus();
+    void takeAnswerKey(Int16& keyAscii);
+    void keepAnswerKeyFocus();
+    // The time limit of a question or a turn: counts down in the countdown
+    // box, yielding to the window, and takes the time-out at the deadline.
+    void runCountdown();
+
+    // --- The window's events -------------------------------------------------
+    void Form_Load() { loadDefaults(); }
+    void Form_Click() { nextQuestionOnClick(false); }
+    void imgback_Click() { nextQuestionOnClick(true); }
+    void cmdstart_Click() { startGame(); }
+    void cmdneu_GotFocus() { newGame(); }
+    void cmdanta_GotFocus() { takeAnswer(1); }
+    void cmdantb_GotFocus() { takeAnswer(2); }
+    void cmdantc_GotFocus() { takeAnswer(3); }
+    void cmdantd_GotFocus() { takeAnswer(4); }
+    void txtanz_Change() { checkEndOfGame(); }
+    void txthit_KeyPress(Int16& keyAscii) { takeBuzzerKey(keyAscii); }
+    void txthit_LostFocus() { cmdfocus_Click(); }
+    void txthit2_KeyPress(Int16& keyAscii) { takeAnswerKey(keyAscii); }
+    void txthit2_LostFocus() { keepAnswerKeyFocus(); }
+    // The invisible buttons whose Click is a procedure of the game.
+    void cmdnext_Click() { nextQuestion(); }
+    void cmdauswert_Click() { answerPause(); }
+    void cmdbadanswer_Click() { wrongAnswerPause(); }
+    void cmdupdate_Click() { showScores(); }
+    void cmdwahl_Click() { openBuzzerRace(); }
+    void cmdtimer_Click() { runCountdown(); }
+    void cmdfocus_Click() { keepBuzzerFocus(); }
 
     // Rounds points / done * 100 to the nearest integer, halves to even.
     static Int16 percentOf(int points, int done);
@@ -58,18 +98,17 @@ public:
 
 private:
     void attachHandlers();
-    void answer(int button);
     void questionUsedUp();
     void singlePlayerRating();
-    void twoPlayerTests();
-    void threePlayerTests();
-    void announce(const char* sound, const std::string& title, const std::string& message, int style);
+    void twoPlayerResult();
+    void threePlayerRanking();
+    void announce(Cue cue, const std::string& title, const std::string& message, BoxStyle style);
     void timeOut();
-    void pause(const std::function<void()>& endAction);
+    void twoSecondPause(const std::function<void()>& endAction);
     void showNumber(Control& box, int value);
     void disableAnswerButtons();
     bool playersAre(const char* count) const;
-    void play(const char* cue);
+    void play(Cue cue);
     TimeOfDay now();
 
     MainWindow& w_;

@@ -1,4 +1,4 @@
-#include "GameState.h"
+#include "game/GameState.h"
 
 namespace quiz {
 namespace {

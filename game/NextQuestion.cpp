@@ -1,13 +1,13 @@
 // Moving a running game on to a question it has not asked yet.
 #include <cmath>
 
-#include "Game.h"
+#include "game/Game.h"
 #include "catalogue/Catalogue.h"
 #include "window/MainWindow.h"
 
 namespace quiz {
 
-void Game::cmdnext_Click() {
+void Game::nextQuestion() {
     if (s_.gameOver != 0 || s_.gameStopped != 0) return;
     // Cannot happen with the question limits offered; should a catalogue
     // ever run dry, the game simply ends instead of drawing forever.
@@ -21,9 +21,9 @@ void Game::cmdnext_Click() {
     }
     if (s_.firstQuestion == 1) {
         s_.firstQuestion = 0;
-        play("glasses.wav");
+        play(Cue::Glasses);
     } else {
-        play("laser.wav");
+        play(Cue::Laser);
     }
     s_.keyFocusReleased = 1;
     w_.cmdnext.setEnabled(false);
@@ -40,7 +40,7 @@ void Game::cmdnext_Click() {
         s_.questionNumber = n;
     }
     s_.asked(n) = 1;
-    catalogue_.show(n, w_, s_.answerKey);
+    showQuestion(n);
     w_.txterg.setText("?");
     w_.cmdanta.setEnabled(true);
     w_.cmdantb.setEnabled(true);
@@ -48,24 +48,31 @@ void Game::cmdnext_Click() {
     w_.cmdantd.setEnabled(true);
     for (int i = 1; i <= 3; ++i) s_.lockedOut(i) = 0;
     if (playersAre("3") || playersAre("2")) {
-        cmdwahl_Click();
-        cmdtimer_Click();
+        openBuzzerRace();
+        runCountdown();
     } else {
         w_.txthit2.setEnabled(true);
         w_.txthit2.setFocus();
-        cmdtimer_Click();
+        runCountdown();
     }
 }
 
-void Game::Form_Click() {
-    if (w_.cmdnext.enabled()) cmdnext_Click();
+void Game::showQuestion(int number) {
+    const Entry& e = catalogue_.entry(number);
+    w_.txtfrage.setText(std::string(e.question));
+    w_.txtanta.setText(std::string(e.answers[0]));
+    w_.txtantb.setText(std::string(e.answers[1]));
+    w_.txtantc.setText(std::string(e.answers[2]));
+    w_.txtantd.setText(std::string(e.answers[3]));
+    s_.answerKey = e.key;
 }
 
-void Game::imgback_Click() {
-    if (w_.cmdnext.enabled()) {
-        s_.waitCancelled = 1;
-        cmdnext_Click();
-    }
+// The bare window leaves the running waits alone; the background picture,
+// which covers nearly all of it, ends them first.
+void Game::nextQuestionOnClick(bool onBackground) {
+    if (!w_.cmdnext.enabled()) return;
+    if (onBackground) s_.waitCancelled = 1;
+    nextQuestion();
 }
 
 }  // namespace quiz

@@ -1,10 +1,10 @@
 // Loading the window, starting a game and resetting it.
-#include "Game.h"
+#include "game/Game.h"
 #include "window/MainWindow.h"
 
 namespace quiz {
 
-void Game::Form_Load() {
+void Game::loadDefaults() {
     s_.gameStopped = 0;
     s_.buzzerWaiting = 0;
     w_.cbofragen.setText("15");
@@ -12,10 +12,10 @@ void Game::Form_Load() {
     w_.cbospieler.setText("1");
     w_.cmdneu.setEnabled(false);
     s_.gameOver = 0;
-    play("start.wav");
+    play(Cue::Start);
 }
 
-void Game::cmdstart_Click() {
+void Game::startGame() {
     s_.gameStopped = 0;
     s_.firstQuestion = 1;
     if (playersAre("1")) {
@@ -27,7 +27,7 @@ void Game::cmdstart_Click() {
     if (playersAre("3") || playersAre("2")) {
         // Runs before the counters are cleared, so it still sees the last
         // game's lock-outs and count.
-        cmdwahl_Click();
+        openBuzzerRace();
         w_.txtpunkte2.setVisible(true);
         w_.txtprozent2.setVisible(true);
         w_.lbls2.setVisible(true);
@@ -61,22 +61,22 @@ void Game::cmdstart_Click() {
     w_.txtanz.setText("0");
     for (int i = 1; i <= 3; ++i) s_.percent(i) = 0;
     w_.txterg.setText("?");
-    cmdupdate_Click();
+    showScores();
     w_.cbofragen.setEnabled(false);
     w_.cbotime.setEnabled(false);
     w_.cmdstart.setEnabled(false);
     w_.cmdneu.setEnabled(true);
-    cmdnext_Click();
+    nextQuestion();
 }
 
 // Written to run nested inside any wait: the flags and the deadline make
 // every interrupted loop end at its next check.
-void Game::cmdneu_GotFocus() {
+void Game::newGame() {
     s_.waitCancelled = 1;
     s_.gameStopped = 1;
     s_.buzzerWaiting = 0;
     w_.txtanz.setText("0");
-    play("los.wav");
+    play(Cue::Los);
     s_.gameOver = 1;
     w_.txthit2.setEnabled(false);
     w_.cbospieler.setEnabled(true);

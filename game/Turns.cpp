@@ -1,5 +1,5 @@
 // The race of two or three players for each question, and the answer keys.
-#include "Game.h"
+#include "game/Game.h"
 #include "window/MainWindow.h"
 
 namespace quiz {
@@ -12,17 +12,17 @@ void Game::questionUsedUp() {
         s_.gameOver = 1;
         s_.gameStopped = 1;
     } else {
-        cmdnext_Click();
+        nextQuestion();
     }
 }
 
-void Game::cmdwahl_Click() {
+void Game::openBuzzerRace() {
     if (playersAre("2") && s_.lockedOut(1) == 1 && s_.lockedOut(2) == 1) questionUsedUp();
     if (playersAre("3") && s_.lockedOut(1) == 1 && s_.lockedOut(2) == 1 && s_.lockedOut(3) == 1) questionUsedUp();
     // Also after a used-up question's Next question has returned: without a
     // time limit the race is then opened a second time.
     if (s_.gameStopped == 0) {
-        play("kling.wav");
+        play(Cue::Kling);
         w_.txtdran.setText("1:Q 2:B 3:P");
         w_.txtpunkte.setBackColor(Rgb::white());
         w_.txtpunkte2.setBackColor(Rgb::white());
@@ -37,7 +37,7 @@ void Game::cmdwahl_Click() {
     }
 }
 
-void Game::txthit_KeyPress(Int16& keyAscii) {
+void Game::takeBuzzerKey(Int16& keyAscii) {
     if (s_.gameOver != 0) return;
     w_.txterg.setText("?");
     const int k = keyAscii;
@@ -62,32 +62,30 @@ void Game::txthit_KeyPress(Int16& keyAscii) {
             if (i != player) pictures[i]->setVisible(false);
     } else {
         // Nobody, a locked-out player, or "p" with two players: the race opens again.
-        cmdwahl_Click();
+        openBuzzerRace();
     }
     w_.txthit.setText("");
     if (player != 0) {
         s_.waitCancelled = 1;
-        play("laser.wav");
+        play(Cue::Laser);
         for (Control* b : {&w_.cmdanta, &w_.cmdantb, &w_.cmdantc, &w_.cmdantd}) b->setVisible(true);
         for (Control* b : {&w_.cmdanta, &w_.cmdantb, &w_.cmdantc, &w_.cmdantd}) b->setEnabled(true);
         s_.buzzerWaiting = 0;
         w_.txthit2.setEnabled(true);
         w_.txthit2.setFocus();
         w_.txthit.setEnabled(false);
-        cmdtimer_Click();
+        runCountdown();
     }
 }
 
-void Game::txthit_LostFocus() { cmdfocus_Click(); }
-
-void Game::cmdfocus_Click() {
+void Game::keepBuzzerFocus() {
     if (s_.buzzerWaiting == 1) {
         w_.txthit.setEnabled(true);
         w_.txthit.setFocus();
     }
 }
 
-void Game::txthit2_KeyPress(Int16& keyAscii) {
+void Game::takeAnswerKey(Int16& keyAscii) {
     if (s_.gameOver != 0) return;
     s_.keyFocusReleased = 0;
     // An answer key whose button cannot take the focus right now (disabled
@@ -109,7 +107,7 @@ void Game::txthit2_KeyPress(Int16& keyAscii) {
 
 // While the race is open the buzzer box owns the focus; were the answer box
 // to pull it back too, the two would hand it to each other without end.
-void Game::txthit2_LostFocus() {
+void Game::keepAnswerKeyFocus() {
     if (s_.keyFocusReleased == 0 && w_.txthit2.enabled() && s_.buzzerWaiting == 0) w_.txthit2.setFocus();
 }
 

@@ -10,7 +10,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/CatalogueRules.h"
-#include "support/Harness.h"
+#include "tests/support/Harness.h"
 
 namespace quiz::test {
 namespace {
@@ -105,12 +105,12 @@ TEST(Catalogue, NoFactAskedBothWays) {
     }
 }
 
-TEST(Catalogue, ShowWritesTheFiveTextsAndTheKey) {
+TEST(Catalogue, AnEntryShowsItsFiveTextsAndKey) {
     Harness h("", cat);
     h.run();
     for (int n : {1, 2, 184, 185, 368, 369}) {
         const Entry& e = cat.entry(n);
-        cat.show(n, h.window, h.state().answerKey);
+        h.game.showQuestion(n);
         EXPECT_EQ(h.window.txtfrage.text(), e.question);
         EXPECT_EQ(h.window.txtanta.text(), e.answers[0]);
         EXPECT_EQ(h.window.txtantb.text(), e.answers[1]);

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <set>
 
-#include "support/Harness.h"
-#include "window/MixingRandom.h"
+#include "tests/support/Harness.h"
+#include "runtime/MixingRandom.h"
 
 namespace quiz::test {
 namespace {
@@ -59,7 +59,7 @@ TEST(Draw, EachNumberShowsItsOwnEntryAndKey) {
     h.run();
     const Catalogue& c = testCatalogue();
     for (int n = 1; n <= c.count(); ++n) {
-        c.show(n, h.window, h.state().answerKey);
+        h.game.showQuestion(n);
         ASSERT_EQ(h.window.txtfrage.text(), "Frage " + std::to_string(n) + "?");
         ASSERT_EQ(h.window.txtantd.text(), std::to_string(n) + "-4");
         ASSERT_EQ(h.state().answerKey, keyOf(n));

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "window/MainWindow.h"
-#include "window/RuntimeError.h"
-#include "window/headless/HeadlessPlatform.h"
+#include "runtime/RuntimeError.h"
+#include "headless/HeadlessPlatform.h"
 
 namespace quiz {
 namespace {
@@ -32,7 +32,7 @@ protected:
     }
     std::vector<std::string> effects() const {
         std::vector<std::string> out;
-        for (const auto& l : headless.recorder().lines()) out.push_back(l.substr(13));
+        for (const auto& l : headless.recorder().lines()) out.push_back(l.effect);
         return out;
     }
 
@@ -103,7 +103,7 @@ TEST_F(EventDelivery, PressGivesFocusThenReleaseClicks) {
 TEST_F(EventDelivery, NoClickAfterABoxOpenedOrTheButtonWasDisabledMeanwhile) {
     int clicks = 0;
     w.cmdinfo.Click = [&] { ++clicks; };
-    w.cmdinfo.GotFocus = [&] { w.msgBox("x", 64, "t"); };
+    w.cmdinfo.GotFocus = [&] { w.msgBox("x", BoxStyle::Information, "t"); };
     clickOn(w.cmdinfo);
     EXPECT_EQ(clicks, 0);
     w.cmdanleit.Click = [&] { ++clicks; };
@@ -279,7 +279,7 @@ TEST_F(EventDelivery, BoxesMoveNoFocus) {
     w.dispatch();
     log.clear();
     logFocusEvents(w.txtdran);
-    w.msgBox("Hallo", 64, "Info");
+    w.msgBox("Hallo", BoxStyle::Information, "Info");
     w.dispatch();
     EXPECT_TRUE(log.empty());
     EXPECT_EQ(w.focus(), &w.txtdran);

@@ -4,7 +4,7 @@
 #include <set>
 
 #include "window/MainWindow.h"
-#include "window/headless/HeadlessPlatform.h"
+#include "headless/HeadlessPlatform.h"
 
 namespace quiz {
 namespace {

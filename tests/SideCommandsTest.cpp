@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "support/Harness.h"
+#include "tests/support/Harness.h"
 
 namespace quiz::test {
 namespace {

@@ -3,7 +3,7 @@
 // player sees over time can be checked against the turns of the second.
 #include <gtest/gtest.h>
 
-#include "support/Harness.h"
+#include "tests/support/Harness.h"
 
 namespace quiz::test {
 namespace {
@@ -13,15 +13,11 @@ struct Change {
     std::string effect;
 };
 
-std::int64_t msOf(const std::string& stamp) {
-    const int h = std::stoi(stamp.substr(0, 2)), m = std::stoi(stamp.substr(3, 2)), s = std::stoi(stamp.substr(6, 2));
-    return ((h * 60LL + m) * 60 + s) * 1000 + std::stoi(stamp.substr(9, 3));
-}
-
 std::vector<Change> countdownBox(const Harness& h) {
+    const std::string prefix = "text txtzeit ";
     std::vector<Change> out;
     for (const auto& l : h.lines())
-        if (l.compare(13, 13, "text txtzeit ") == 0) out.push_back({msOf(l.substr(0, 12)), l.substr(26)});
+        if (l.effect.rfind(prefix, 0) == 0) out.push_back({l.ms, l.effect.substr(prefix.size())});
     return out;
 }
 
@@ -50,7 +46,7 @@ TEST(SleepingYield, TheCountdownShowsEveryValueInItsOwnSecond) {
 // what happens in which second.
 std::vector<std::string> bySecond(const Harness& h) {
     std::vector<std::string> out;
-    for (const auto& l : h.lines()) out.push_back(l.substr(0, 8) + " " + l.substr(13));
+    for (const auto& l : h.lines()) out.push_back(std::to_string(l.ms / 1000) + " " + l.effect);
     return out;
 }
 

@@ -1,7 +1,7 @@
 // The race of two or three players for each question.
 #include <gtest/gtest.h>
 
-#include "support/Harness.h"
+#include "tests/support/Harness.h"
 
 namespace quiz::test {
 namespace {

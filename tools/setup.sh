@@ -1,14 +1,27 @@
 #!/usr/bin/env bash
-# Installs what building, playing and testing the quiz needs on Debian 12.
-# Installs only what is missing; uses sudo when not run as root.
+# Installs what the quiz needs on Debian 12, only what is missing; uses sudo
+# when not run as root.
+#   tools/setup.sh          what building and playing the game needs
+#   tools/setup.sh --test   that, and what the tests and benchmarks need
 set -euo pipefail
-packages=(
-  build-essential cmake googletest libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-multimedia-dev qt6-translations-l10n qt6-qpa-plugins libqt6svg6
-  pkg-config libx11-dev libxdamage-dev xvfb xauth xdotool x11-utils imagemagick dbus dbus-x11 at-spi2-core python3 python3-pyatspi
-  pulseaudio pulseaudio-utils
+game=(
+  build-essential cmake
+  qt6-base-dev qt6-multimedia-dev qt6-translations-l10n qt6-qpa-plugins
   fonts-dejavu-core fonts-dejavu-extra fonts-liberation fonts-urw-base35 fonts-comfortaa fonts-dancingscript
 )
+test=(
+  googletest libgtest-dev libgmock-dev
+  clang-tidy cppcheck clang-format
+  pkg-config libx11-dev libxdamage-dev
+  xvfb xauth xdotool x11-utils imagemagick dbus dbus-x11 at-spi2-core python3 python3-pyatspi
+  pulseaudio pulseaudio-utils
+)
+packages=("${game[@]}")
+case "${1:-}" in
+  "") ;;
+  --test) packages+=("${test[@]}") ;;
+  *) echo "usage: tools/setup.sh [--test]" >&2; exit 2 ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -2,7 +2,7 @@
 #include <optional>
 #include <string>
 
-#include "Rgb.h"
+#include "runtime/Rgb.h"
 
 namespace quiz {
 

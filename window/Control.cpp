@@ -1,9 +1,10 @@
-#include "Control.h"
+#include "window/Control.h"
 
 #include <algorithm>
 
-#include "MainWindow.h"
-#include "RuntimeError.h"
+#include "window/MainWindow.h"
+#include "runtime/RuntimeError.h"
+#include "window/Inventory.h"
 
 namespace quiz {
 
@@ -29,6 +30,8 @@ Control::Control(MainWindow& window, std::string name, ControlKind kind, Control
       visible_(design_.visible),
       backColor_(design_.backColor),
       picture_(design_.picture) {}
+
+Control::Control(MainWindow& window, const ControlSpec& spec) : Control(window, spec.name, spec.kind, spec.design) {}
 
 void Control::setText(const std::string& text) {
     if (kind_ == ControlKind::ComboBox &&

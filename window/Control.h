@@ -4,14 +4,15 @@
 #include <string>
 #include <vector>
 
-#include "Appearance.h"
-#include "ControlKind.h"
-#include "Int16.h"
-#include "Rgb.h"
+#include "window/Appearance.h"
+#include "window/ControlKind.h"
+#include "runtime/Int16.h"
+#include "runtime/Rgb.h"
 
 namespace quiz {
 
 class MainWindow;
+struct ControlSpec;
 
 // Kind-specific details that are fixed at design time.
 struct ControlDesign {
@@ -34,6 +35,7 @@ struct ControlDesign {
 class Control {
 public:
     Control(MainWindow& window, std::string name, ControlKind kind, ControlDesign design);
+    Control(MainWindow& window, const ControlSpec& spec);
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 

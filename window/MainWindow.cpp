@@ -1,10 +1,85 @@
-#include "MainWindow.h"
+#include "window/MainWindow.h"
 
 #include <algorithm>
 
-#include "RuntimeError.h"
+#include "runtime/RuntimeError.h"
+#include "window/Inventory.h"
 
 namespace quiz {
+
+MainWindow::MainWindow(Platform& platform)
+    : cmdstart(*this, Inventory::of("cmdstart")),
+      cmdneu(*this, Inventory::of("cmdneu")),
+      cmdnext(*this, Inventory::of("cmdnext")),
+      cmdanta(*this, Inventory::of("cmdanta")),
+      cmdantb(*this, Inventory::of("cmdantb")),
+      cmdantc(*this, Inventory::of("cmdantc")),
+      cmdantd(*this, Inventory::of("cmdantd")),
+      cmdanleit(*this, Inventory::of("cmdanleit")),
+      cmdinfo(*this, Inventory::of("cmdinfo")),
+      cmdbg(*this, Inventory::of("cmdbg")),
+      cmdende(*this, Inventory::of("cmdende")),
+      cmdauswert(*this, Inventory::of("cmdauswert")),
+      cmdbadanswer(*this, Inventory::of("cmdbadanswer")),
+      cmdupdate(*this, Inventory::of("cmdupdate")),
+      cmdwahl(*this, Inventory::of("cmdwahl")),
+      cmdtimer(*this, Inventory::of("cmdtimer")),
+      cmdfocus(*this, Inventory::of("cmdfocus")),
+      txtfrage(*this, Inventory::of("txtfrage")),
+      txtanta(*this, Inventory::of("txtanta")),
+      txtantb(*this, Inventory::of("txtantb")),
+      txtantc(*this, Inventory::of("txtantc")),
+      txtantd(*this, Inventory::of("txtantd")),
+      txterg(*this, Inventory::of("txterg")),
+      txtanz(*this, Inventory::of("txtanz")),
+      txtzeit(*this, Inventory::of("txtzeit")),
+      txtdran(*this, Inventory::of("txtdran")),
+      txtpunkte(*this, Inventory::of("txtpunkte")),
+      txtpunkte2(*this, Inventory::of("txtpunkte2")),
+      txtpunkte3(*this, Inventory::of("txtpunkte3")),
+      txtprozent(*this, Inventory::of("txtprozent")),
+      txtprozent2(*this, Inventory::of("txtprozent2")),
+      txtprozent3(*this, Inventory::of("txtprozent3")),
+      txthit(*this, Inventory::of("txthit")),
+      txthit2(*this, Inventory::of("txthit2")),
+      cbofragen(*this, Inventory::of("cbofragen")),
+      cbospieler(*this, Inventory::of("cbospieler")),
+      cbotime(*this, Inventory::of("cbotime")),
+      lblfrage(*this, Inventory::of("lblfrage")),
+      lblanzfragen(*this, Inventory::of("lblanzfragen")),
+      lblspieleranz(*this, Inventory::of("lblspieleranz")),
+      lbllimit(*this, Inventory::of("lbllimit")),
+      lblanz(*this, Inventory::of("lblanz")),
+      lblrestzeit(*this, Inventory::of("lblrestzeit")),
+      lblpunkte(*this, Inventory::of("lblpunkte")),
+      lblprozent(*this, Inventory::of("lblprozent")),
+      lbls1(*this, Inventory::of("lbls1")),
+      lbls2(*this, Inventory::of("lbls2")),
+      lbls3(*this, Inventory::of("lbls3")),
+      imgspieler1(*this, Inventory::of("imgspieler1")),
+      imgspieler2(*this, Inventory::of("imgspieler2")),
+      imgspieler3(*this, Inventory::of("imgspieler3")),
+      imgback(*this, Inventory::of("imgback")),
+      platform_(platform) {
+    inventory_ = {&cmdstart,    &cmdneu,       &cmdnext,     &cmdanta,     &cmdantb,     &cmdantc,     &cmdantd,
+                  &cmdanleit,   &cmdinfo,      &cmdbg,       &cmdende,     &cmdauswert,  &cmdbadanswer, &cmdupdate,
+                  &cmdwahl,     &cmdtimer,     &cmdfocus,    &txtfrage,    &txtanta,     &txtantb,     &txtantc,
+                  &txtantd,     &txterg,       &txtanz,      &txtzeit,     &txtdran,     &txtpunkte,   &txtpunkte2,
+                  &txtpunkte3,  &txtprozent,   &txtprozent2, &txtprozent3, &txthit,      &txthit2,     &cbofragen,
+                  &cbospieler,  &cbotime,      &lblfrage,    &lblanzfragen, &lblspieleranz, &lbllimit,  &lblanz,
+                  &lblrestzeit, &lblpunkte,    &lblprozent,  &lbls1,       &lbls2,       &lbls3,       &imgspieler1,
+                  &imgspieler2, &imgspieler3,  &imgback};
+    // Buttons, text boxes and combo boxes lie above all labels and images.
+    // Among them the buttons come first, so the tiny key boxes txthit and
+    // txthit2 sit hidden beneath the "Ende" button that covers them.
+    for (Control* c : inventory_)
+        if (c->takesFocusKind()) stacking_.push_back(c);
+    for (Control* c : {&lbls3, &lbls2, &lbls1, &imgspieler1, &imgspieler2, &imgspieler3, &lblspieleranz, &lblrestzeit,
+                       &lbllimit, &lblprozent, &lblanzfragen, &lblanz, &lblpunkte, &lblfrage, &imgback})
+        stacking_.push_back(c);
+}
+
+std::string MainWindow::caption() const { return "Velmora Quiz V.4.0 by Jannik Sörensen 17.06.2000"; }
 
 Control* MainWindow::find(const std::string& n) const {
     for (Control* c : inventory_)
@@ -14,6 +89,12 @@ Control* MainWindow::find(const std::string& n) const {
 
 void MainWindow::removeObserver(WindowObserver* o) {
     observers_.erase(std::remove(observers_.begin(), observers_.end(), o), observers_.end());
+}
+
+Control* MainWindow::defaultButton() const {
+    for (Control* c : inventory_)
+        if (c->design().isDefault) return c;
+    return nullptr;
 }
 
 Control* MainWindow::hitTest(int x, int y) const {
@@ -81,7 +162,7 @@ void MainWindow::endProgram() {
     throw ProgramEnd{};
 }
 
-void MainWindow::msgBox(const std::string& prompt, int style, const std::string& title) {
+void MainWindow::msgBox(const std::string& prompt, BoxStyle style, const std::string& title) {
     ++modalCount_;
     platform_.boxes.show(prompt, style, title);
 }
@@ -176,8 +257,9 @@ void MainWindow::handleKey(int code) {
         return;
     }
     const bool onButton = focus_ && focus_->kind() == ControlKind::Button;
-    if (code == keys::enter && !onButton && cmdstart.enabled() && cmdstart.visible()) {
-        fire(&cmdstart, EventKind::Click);
+    Control* byDefault = defaultButton();
+    if (code == keys::enter && !onButton && byDefault && byDefault->enabled() && byDefault->visible()) {
+        fire(byDefault, EventKind::Click);
         return;
     }
     // Enter on a focused button presses that button, as everywhere on the desktop.

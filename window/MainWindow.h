@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "Control.h"
-#include "RawInput.h"
-#include "WindowObserver.h"
-#include "platform/Platform.h"
+#include "window/Control.h"
+#include "window/RawInput.h"
+#include "window/WindowObserver.h"
+#include "window/platform/Platform.h"
 
 namespace quiz {
 
@@ -25,19 +25,64 @@ public:
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
-    // Buttons
-    Control cmdstart, cmdneu, cmdnext, cmdanta, cmdantb, cmdantc, cmdantd, cmdanleit, cmdinfo, cmdbg, cmdende,
-        cmdauswert, cmdbadanswer, cmdupdate, cmdwahl, cmdtimer, cmdfocus;
-    // Text boxes
-    Control txtfrage, txtanta, txtantb, txtantc, txtantd, txterg, txtanz, txtzeit, txtdran, txtpunkte, txtpunkte2,
-        txtpunkte3, txtprozent, txtprozent2, txtprozent3, txthit, txthit2;
-    // Combo boxes
-    Control cbofragen, cbospieler, cbotime;
-    // Labels
-    Control lblfrage, lblanzfragen, lblspieleranz, lbllimit, lblanz, lblrestzeit, lblpunkte, lblprozent, lbls1, lbls2,
-        lbls3;
-    // Images
-    Control imgspieler1, imgspieler2, imgspieler3, imgback;
+    // The controls, with what the player sees of each.
+    // Buttons:
+    Control cmdstart;      // "Start": begins a game with the chosen options; the default button (Enter)
+    Control cmdneu;        // "Neu": a new game; acts when it gets the focus
+    Control cmdnext;       // never seen; enabled while a click on the window may call the next question
+    Control cmdanta;       // answer button "1"; takes the answer when it gets the focus
+    Control cmdantb;       // answer button "2"
+    Control cmdantc;       // answer button "3"
+    Control cmdantd;       // answer button "4"
+    Control cmdanleit;     // "Spielanleitung": opens the instructions
+    Control cmdinfo;       // "i": the credits box
+    Control cmdbg;         // "Hintergrund wählen...": picks a background picture; acts on the focus
+    Control cmdende;       // "Ende": the farewell box, then the program ends; acts on the focus
+    Control cmdauswert;    // never seen; stands for the answer pause
+    Control cmdbadanswer;  // never seen; stands for the wrong-answer pause
+    Control cmdupdate;     // never seen; stands for the score display
+    Control cmdwahl;       // never seen; stands for opening the buzzer race
+    Control cmdtimer;      // never seen; stands for the countdown
+    Control cmdfocus;      // never seen; stands for keeping the focus in the buzzer box
+    // Text boxes:
+    Control txtfrage;      // the question
+    Control txtanta;       // the text of answer 1, beside its button
+    Control txtantb;       // the text of answer 2
+    Control txtantc;       // the text of answer 3
+    Control txtantd;       // the text of answer 4
+    Control txterg;        // the result line: "?", "Bingo!", "Falsch!", "Zeit abgelaufen!", the rating word
+    Control txtanz;        // the number of finished questions; its change checks the end of the game
+    Control txtzeit;       // the seconds left of the countdown, "=/\=" while none runs
+    Control txtdran;       // whose turn it is, or the buzzer keys "1:Q 2:B 3:P"; the logic parks the focus here
+    Control txtpunkte;     // player 1's points; red while player 1 answers
+    Control txtpunkte2;    // player 2's points (shown with two or three players)
+    Control txtpunkte3;    // player 3's points (shown with three players)
+    Control txtprozent;    // player 1's share of the finished questions, in percent
+    Control txtprozent2;   // player 2's percentage
+    Control txtprozent3;   // player 3's percentage
+    Control txthit;        // a tiny box that catches the buzzer keys q, b, p while the race is open
+    Control txthit2;       // a tiny box that catches the answer keys 1 to 4
+    // Combo boxes (the options of a game, disabled while it runs):
+    Control cbofragen;     // the number of questions: 10, 15, 20, 25, 35, 50
+    Control cbospieler;    // the number of players: 1, 2, 3
+    Control cbotime;       // the time limit in seconds: 5, 10, 15, 20, 30 or "Kein"
+    // Labels (fixed captions):
+    Control lblfrage;      // "Frage:" above the question
+    Control lblanzfragen;  // "Fragen:" above the number of questions
+    Control lblspieleranz; // "Spieler:" above the number of players
+    Control lbllimit;      // "Zeitlimit:" above the time limit
+    Control lblanz;        // "Fragen:" beside the number of finished questions
+    Control lblrestzeit;   // "Verbleibende Zeit:" above the countdown
+    Control lblpunkte;     // "Punkte:" before the points row
+    Control lblprozent;    // "Prozent:" before the percentage row
+    Control lbls1;         // "1" above player 1's scores
+    Control lbls2;         // "2" above player 2's scores (shown with two or three players)
+    Control lbls3;         // "3" above player 3's scores (shown with three players)
+    // Images:
+    Control imgspieler1;   // player 1's picture, shown while player 1 answers
+    Control imgspieler2;   // player 2's picture, in the same place
+    Control imgspieler3;   // player 3's picture, in the same place
+    Control imgback;       // the whole client area: a chosen background picture; a click here calls the next question
 
     // The window's own events.
     std::function<void()> Form_Load, Form_Click;
@@ -49,6 +94,8 @@ public:
     // Hit-test order, topmost first: also the order in which a view draws.
     const std::vector<Control*>& stacking() const { return stacking_; }
     Control* find(const std::string& name) const;
+    // The button that Enter clicks while the focus is not on a button.
+    Control* defaultButton() const;
     Control* focus() const { return focus_; }
 
     // Hit testing: the topmost visible, enabled control under the point,
@@ -72,7 +119,7 @@ public:
 
     // Modal box and dialog through the platform: no focus moves, a pending
     // click is cancelled.
-    void msgBox(const std::string& prompt, int style, const std::string& title);
+    void msgBox(const std::string& prompt, BoxStyle style, const std::string& title);
     std::string openFileDialog(const FileDialogSettings& settings);
 
     // The user closed the window with the frame's close control.

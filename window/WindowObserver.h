@@ -1,5 +1,5 @@
 #pragma once
-#include "ControlKind.h"
+#include "window/ControlKind.h"
 
 namespace quiz {
 

@@ -1,4 +1,4 @@
-#include "YieldPacer.h"
+#include "window/YieldPacer.h"
 
 namespace quiz {
 

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "TimeOfDay.h"
+#include "runtime/TimeOfDay.h"
 
 namespace quiz {
 

@@ -1,6 +1,6 @@
-#include "BackgroundPainter.h"
+#include "assets/pictures/BackgroundPainter.h"
 
-#include "ValueNoise.h"
+#include "assets/pictures/ValueNoise.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+
+namespace quiz::assets {
 
 namespace {
 
@@ -147,7 +149,7 @@ void BackgroundPainter::paintStars(QPainter& painter)
         const QPointF p(random.bounded(static_cast<double>(width)), random.bounded(static_cast<double>(height)));
         const double u = random.generateDouble();
         QColor c = tints[random.bounded(4)];
-        c.setAlphaF(0.25 + 0.75 * u * u * u);
+        c.setAlphaF(static_cast<float>(0.25 + 0.75 * u * u * u));
         painter.setBrush(c);
         const double r = 0.45 + 0.5 * u * u;
         painter.drawEllipse(p, r, r);
@@ -273,3 +275,5 @@ void BackgroundPainter::paintPlanet(QPainter& painter)
 
     drawRingHalf(true);
 }
+
+}  // namespace quiz::assets

@@ -6,6 +6,8 @@
 
 class QPainter;
 
+namespace quiz::assets {
+
 // The window background: deep space with a pale nebula on the left, a
 // ringed planet in the lower right, a small moon and a starfield.
 //
@@ -29,3 +31,5 @@ private:
     static void paintPlanet(QPainter& painter);
     static void paintMoon(QPainter& painter);
 };
+
+}  // namespace quiz::assets

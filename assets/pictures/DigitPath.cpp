@@ -1,6 +1,8 @@
-#include "DigitPath.h"
+#include "assets/pictures/DigitPath.h"
 
 #include <QTransform>
+
+namespace quiz::assets {
 
 QPainterPath DigitPath::digit(int value, const QRectF& box)
 {
@@ -33,3 +35,5 @@ QPainterPath DigitPath::digit(int value, const QRectF& box)
     t.scale(box.width(), box.height());
     return t.map(p);
 }
+
+}  // namespace quiz::assets

@@ -1,4 +1,4 @@
-#include "IconPainter.h"
+#include "assets/pictures/IconPainter.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+
+namespace quiz::assets {
 
 namespace {
 
@@ -228,3 +230,5 @@ void IconPainter::power(QPainter& p)
     p.drawPath(ring);
     p.drawLine(QPointF(16, 6.2), QPointF(16, 14.5));
 }
+
+}  // namespace quiz::assets

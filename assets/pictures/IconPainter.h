@@ -4,6 +4,8 @@
 
 class QPainter;
 
+namespace quiz::assets {
+
 // The button icons. Each motif is drawn on a 32 x 32 design grid and rendered
 // at any size; small sizes are painted large and scaled down, which gives
 // clean antialiased edges.
@@ -20,3 +22,5 @@ private:
     static void pictureFrame(QPainter& p);
     static void power(QPainter& p);
 };
+
+}  // namespace quiz::assets

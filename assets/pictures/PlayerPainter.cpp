@@ -1,12 +1,14 @@
-#include "PlayerPainter.h"
+#include "assets/pictures/PlayerPainter.h"
 
-#include "DigitPath.h"
+#include "assets/pictures/DigitPath.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QRandomGenerator>
+
+namespace quiz::assets {
 
 namespace {
 
@@ -164,3 +166,5 @@ void PlayerPainter::robot(QPainter& p)
     for (double x = 63.5; x <= 83; x += 4.0)
         p.drawLine(QPointF(x, 40), QPointF(x, 47));
 }
+
+}  // namespace quiz::assets

@@ -4,6 +4,8 @@
 
 class QPainter;
 
+namespace quiz::assets {
+
 // The pictures that mark whose turn it is: a big digit and a small figure on
 // the player's own colour. Player 1 is a yellow astronaut, player 2 a red
 // alien with pointed ears, player 3 a blue robot.
@@ -19,3 +21,5 @@ private:
     static void alien(QPainter& p);
     static void robot(QPainter& p);
 };
+
+}  // namespace quiz::assets

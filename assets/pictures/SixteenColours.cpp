@@ -1,7 +1,9 @@
-#include "SixteenColours.h"
+#include "assets/pictures/SixteenColours.h"
 
 #include <QList>
 #include <limits>
+
+namespace quiz::assets {
 
 QImage SixteenColours::reduce(const QImage& picture)
 {
@@ -43,3 +45,5 @@ QImage SixteenColours::reduce(const QImage& picture)
     }
     return out;
 }
+
+}  // namespace quiz::assets

@@ -1,6 +1,8 @@
-#include "ValueNoise.h"
+#include "assets/pictures/ValueNoise.h"
 
 #include <cmath>
+
+namespace quiz::assets {
 
 double ValueNoise::lattice(std::int32_t x, std::int32_t y) const
 {
@@ -42,3 +44,5 @@ double ValueNoise::cloud(double x, double y, int octaves) const
     }
     return sum / total;
 }
+
+}  // namespace quiz::assets

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace quiz::assets {
+
 // Smooth lattice noise with a fixed seed, summed over octaves into cloudy
 // structure. Pure integer hashing, so every build paints the same nebula.
 class ValueNoise {
@@ -19,3 +21,5 @@ private:
 
     std::uint32_t seed_;
 };
+
+}  // namespace quiz::assets

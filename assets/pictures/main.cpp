@@ -1,10 +1,10 @@
 // make-pictures: paints the game's pictures into the folder given as argument.
 // Needs no display: it runs on Qt's offscreen platform.
 
-#include "BackgroundPainter.h"
-#include "IconPainter.h"
-#include "PlayerPainter.h"
-#include "SixteenColours.h"
+#include "assets/pictures/BackgroundPainter.h"
+#include "assets/pictures/IconPainter.h"
+#include "assets/pictures/PlayerPainter.h"
+#include "assets/pictures/SixteenColours.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +12,8 @@
 #include <QImage>
 #include <QString>
 #include <cstdio>
+
+using namespace quiz::assets;  // NOLINT(google-build-using-namespace)
 
 namespace {
 

@@ -1,6 +1,8 @@
-#include "SoundBook.h"
+#include "assets/sounds/SoundBook.h"
 
 #include <cmath>
+
+namespace quiz::assets {
 
 namespace {
 
@@ -270,24 +272,27 @@ Track ende()
 
 } // namespace
 
-const std::vector<SoundBook::Entry>& SoundBook::entries()
+Track SoundBook::compose(quiz::Cue cue)
 {
-    static const std::vector<Entry> book{
-        {"start.wav", start},
-        {"los.wav", los},
-        {"glasses.wav", glasses},
-        {"laser.wav", laser},
-        {"kommuni.wav", kommuni},
-        {"glass.wav", glass},
-        {"kling.wav", kling},
-        {"zeit.wav", zeit},
-        {"jubel.wav", jubel},
-        {"faszinierend.wav", faszinierend},
-        {"perfect.wav", perfect},
-        {"endrunde.wav", endrunde},
-        {"parameter.wav", parameter},
-        {"schirm.wav", schirm},
-        {"ende.wav", ende},
-    };
-    return book;
+    using quiz::Cue;
+    switch (cue) {
+    case Cue::Start: return start();
+    case Cue::Los: return los();
+    case Cue::Glasses: return glasses();
+    case Cue::Laser: return laser();
+    case Cue::Kommuni: return kommuni();
+    case Cue::Glass: return glass();
+    case Cue::Kling: return kling();
+    case Cue::Zeit: return zeit();
+    case Cue::Jubel: return jubel();
+    case Cue::Faszinierend: return faszinierend();
+    case Cue::Perfect: return perfect();
+    case Cue::Endrunde: return endrunde();
+    case Cue::Parameter: return parameter();
+    case Cue::Schirm: return schirm();
+    case Cue::Ende: return ende();
+    }
+    return Track(0.0);
 }
+
+}  // namespace quiz::assets

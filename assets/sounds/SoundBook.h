@@ -1,17 +1,15 @@
 #pragma once
 
-#include "Track.h"
+#include "assets/sounds/Track.h"
+#include "game/Cue.h"
 
-#include <string>
-#include <vector>
+namespace quiz::assets {
 
-// The game's fifteen sound cues, each composed from the voices of Track.
+// The game's sound cues, each composed from the voices of Track. Every cue
+// of the game has its recipe: a new cue without one does not compile.
 class SoundBook {
 public:
-    struct Entry {
-        std::string file; // name the game plays it by
-        Track (*compose)();
-    };
-
-    static const std::vector<Entry>& entries();
+    static Track compose(quiz::Cue cue);
 };
+
+}  // namespace quiz::assets

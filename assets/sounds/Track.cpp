@@ -1,8 +1,10 @@
-#include "Track.h"
+#include "assets/sounds/Track.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+
+namespace quiz::assets {
 
 namespace {
 
@@ -155,3 +157,5 @@ void Track::finish(double peak)
         for (double& s : data_)
             s *= peak / loudest;
 }
+
+}  // namespace quiz::assets

@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+namespace quiz::assets {
+
 // A mono sample buffer that sounds are mixed into. Every voice placed on the
 // track has a smooth attack and release, so nothing clicks where notes start
 // or stop; finish() adds the fades of the whole file and sets the loudness.
@@ -55,3 +57,5 @@ private:
     std::vector<double> data_;
     std::uint32_t noiseState_ = 0x2545F491u; // fixed seed: every build gives the same files
 };
+
+}  // namespace quiz::assets

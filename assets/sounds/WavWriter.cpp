@@ -1,10 +1,12 @@
-#include "WavWriter.h"
+#include "assets/sounds/WavWriter.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <fstream>
 #include <string>
+
+namespace quiz::assets {
 
 namespace {
 
@@ -43,3 +45,5 @@ bool WavWriter::write(const std::filesystem::path& file, const std::vector<doubl
     stream.write(out.data(), static_cast<std::streamsize>(out.size()));
     return static_cast<bool>(stream);
 }
+
+}  // namespace quiz::assets

@@ -1,12 +1,14 @@
 // make-sounds: writes the game's sound cues into the folder given as argument.
 
-#include "SoundBook.h"
-#include "Track.h"
-#include "WavWriter.h"
+#include "assets/sounds/SoundBook.h"
+#include "assets/sounds/Track.h"
+#include "assets/sounds/WavWriter.h"
 
 #include <filesystem>
 #include <iostream>
 #include <system_error>
+
+using namespace quiz::assets;  // NOLINT(google-build-using-namespace)
 
 int main(int argc, char** argv)
 {
@@ -22,10 +24,11 @@ int main(int argc, char** argv)
         return 1;
     }
     int failures = 0;
-    for (const SoundBook::Entry& entry : SoundBook::entries()) {
-        const Track track = entry.compose();
-        if (!WavWriter::write(folder / entry.file, track.samples(), Track::rate)) {
-            std::cerr << "make-sounds: cannot write " << (folder / entry.file) << '\n';
+    for (const quiz::Cue cue : quiz::allCues) {
+        const Track track = SoundBook::compose(cue);
+        const std::filesystem::path file = folder / std::string(quiz::cueFile(cue));
+        if (!WavWriter::write(file, track.samples(), Track::rate)) {
+            std::cerr << "make-sounds: cannot write " << file << '\n';
             ++failures;
         }
     }

@@ -23,9 +23,9 @@
 #include <QLabel>
 
 #include "window/MainWindow.h"
-#include "window/headless/HeadlessPlatform.h"
-#include "window/qt/QtFonts.h"
-#include "window/qt/QtScale.h"
+#include "headless/HeadlessPlatform.h"
+#include "qt/QtFonts.h"
+#include "qt/QtScale.h"
 #endif
 
 int main(int argc, char** argv) {

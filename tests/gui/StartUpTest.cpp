@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "window/qt/QtHeadStart.h"
-#include "window/qt/QtPictureLoader.h"
-#include "window/qt/QtSoundPlayer.h"
+#include "qt/QtHeadStart.h"
+#include "qt/QtPictureLoader.h"
+#include "qt/QtSoundPlayer.h"
 
 namespace quiz {
 namespace {

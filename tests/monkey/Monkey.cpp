@@ -11,11 +11,11 @@
 #include <set>
 #include <sstream>
 
-#include "support/TestCatalogue.h"
+#include "tests/support/TestCatalogue.h"
 #include "game/Game.h"
 #include "window/MainWindow.h"
-#include "window/SideCommands.h"
-#include "window/headless/HeadlessPlatform.h"
+#include "game/SideCommands.h"
+#include "headless/HeadlessPlatform.h"
 
 namespace {
 
@@ -144,7 +144,7 @@ Outcome play(const std::string& script, const Catalogue& catalogue, bool sleepin
         out = {false, f.what, 0};
     }
     for (const auto& l : hp.recorder().lines())
-        if (l.find(" error ") == 12) out = {false, "runtime error: " + l.substr(19), 0};
+        if (l.effect.rfind("error ", 0) == 0) out = {false, "runtime error: " + l.effect.substr(6), 0};
     out.lines = hp.recorder().lines().size();
     return out;
 }

@@ -1,4 +1,4 @@
-#include "Harness.h"
+#include "tests/support/Harness.h"
 
 #include <algorithm>
 
@@ -22,7 +22,7 @@ Harness& Harness::run() {
 
 std::vector<std::string> Harness::effects() const {
     std::vector<std::string> out;
-    for (const auto& l : lines()) out.push_back(l.substr(13));
+    for (const auto& l : lines()) out.push_back(l.effect);
     return out;
 }
 
@@ -43,7 +43,7 @@ int Harness::count(const std::string& effect) const {
 
 std::string Harness::when(const std::string& effect) const {
     for (const auto& l : lines())
-        if (l.substr(13) == effect) return l.substr(0, 12);
+        if (l.effect == effect) return Recorder::stamp(l.ms);
     return {};
 }
 

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "TestCatalogue.h"
+#include "tests/support/TestCatalogue.h"
 #include "game/Game.h"
 #include "window/MainWindow.h"
-#include "window/SideCommands.h"
-#include "window/headless/HeadlessPlatform.h"
+#include "game/SideCommands.h"
+#include "headless/HeadlessPlatform.h"
 
 namespace quiz::test {
 
@@ -18,14 +18,14 @@ public:
     explicit Harness(const std::string& script, const Catalogue& catalogue = testCatalogue());
 
     Harness& run();
-    const std::vector<std::string>& lines() const { return headless.recorder().lines(); }
-    // Lines without their time stamps.
+    const std::vector<TranscriptLine>& lines() const { return headless.recorder().lines(); }
+    // The effects in order, without their times.
     std::vector<std::string> effects() const;
     // The effects from the first one that contains `from` on, at most n of them.
     std::vector<std::string> after(const std::string& from, std::size_t n) const;
     bool saw(const std::string& effect) const;
     int count(const std::string& effect) const;
-    // Time stamp (HH:MM:SS.mmm) of the first line whose effect equals `effect`.
+    // Time (HH:MM:SS.mmm) of the first line whose effect equals `effect`.
     std::string when(const std::string& effect) const;
     GameState& state() { return game.state(); }
 

@@ -1,4 +1,4 @@
-#include "TestCatalogue.h"
+#include "tests/support/TestCatalogue.h"
 
 #include <array>
 #include <string>

@@ -1,5 +1,5 @@
 #pragma once
-#include "../TimeOfDay.h"
+#include "runtime/TimeOfDay.h"
 
 namespace quiz {
 

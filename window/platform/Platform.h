@@ -1,14 +1,14 @@
 #pragma once
-#include "Clock.h"
-#include "EventPump.h"
-#include "FileDialog.h"
-#include "Lifecycle.h"
-#include "MessageBoxes.h"
-#include "PictureLoader.h"
-#include "ProgramStarter.h"
-#include "RandomSource.h"
-#include "SoundPlayer.h"
-#include "WorkingDirectory.h"
+#include "window/platform/Clock.h"
+#include "window/platform/EventPump.h"
+#include "window/platform/FileDialog.h"
+#include "window/platform/Lifecycle.h"
+#include "window/platform/MessageBoxes.h"
+#include "window/platform/PictureLoader.h"
+#include "window/platform/ProgramStarter.h"
+#include "runtime/RandomSource.h"
+#include "window/platform/SoundPlayer.h"
+#include "window/platform/WorkingDirectory.h"
 
 namespace quiz {
 

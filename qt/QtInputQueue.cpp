@@ -1,0 +1,16 @@
+#include "qt/QtInputQueue.h"
+
+#include "window/MainWindow.h"
+
+namespace quiz {
+
+bool QtInputQueue::feedOne(MainWindow& window) {
+    if (queue_.empty()) return false;
+    RawInput in = std::move(queue_.front());
+    queue_.pop_front();
+    window.input(in);
+    if (onFed) onFed(in);
+    return true;
+}
+
+}  // namespace quiz
