@@ -5,13 +5,13 @@
 #include "assets/AssetCatalogue.h"
 #include "catalogue/Catalogue.h"
 #include "game/Game.h"
-#include "window/MainWindow.h"
-#include "runtime/RuntimeError.h"
 #include "game/SideCommands.h"
 #include "qt/QtDesktop.h"
 #include "qt/QtHeadStart.h"
 #include "qt/QtMainView.h"
 #include "qt/QtPlatform.h"
+#include "runtime/RuntimeError.h"
+#include "window/MainWindow.h"
 
 namespace {
 

@@ -2,8 +2,7 @@
 
 namespace quiz::assets {
 
-QStringList AssetCatalogue::pictureResources()
-{
+QStringList AssetCatalogue::pictureResources() {
     return {
         QStringLiteral(":/pictures/background.jpg"), QStringLiteral(":/pictures/start.png"),
         QStringLiteral(":/pictures/start2.png"),     QStringLiteral(":/pictures/neu.png"),

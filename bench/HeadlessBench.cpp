@@ -9,9 +9,9 @@
 
 #include "catalogue/Catalogue.h"
 #include "game/Game.h"
-#include "window/MainWindow.h"
 #include "game/SideCommands.h"
 #include "headless/HeadlessPlatform.h"
+#include "window/MainWindow.h"
 
 using namespace quiz;
 using Wall = std::chrono::steady_clock;

@@ -4,7 +4,6 @@
 
 namespace quiz {
 
-
 // An answer is taken when its button receives the focus.
 void Game::takeAnswer(int button) {
     s_.keyFocusReleased = 1;

@@ -26,7 +26,7 @@ enum class Cue {
 };
 
 inline constexpr std::array<Cue, 15> allCues = {
-    Cue::Start, Cue::Los,   Cue::Glasses, Cue::Laser,        Cue::Kommuni, Cue::Glass,     Cue::Kling,  Cue::Zeit,
+    Cue::Start, Cue::Los,          Cue::Glasses, Cue::Laser,    Cue::Kommuni,   Cue::Glass,  Cue::Kling, Cue::Zeit,
     Cue::Jubel, Cue::Faszinierend, Cue::Perfect, Cue::Endrunde, Cue::Parameter, Cue::Schirm, Cue::Ende,
 };
 

@@ -1,7 +1,7 @@
 // The check that runs on every change of the counter box, and the rating or
 // ranking when the question limit is reached.
-#include "game/Game.h"
 #include "game/Credits.h"
+#include "game/Game.h"
 #include "window/MainWindow.h"
 
 namespace quiz {
@@ -33,11 +33,13 @@ void Game::announce(Cue cue, const std::string& title, const std::string& messag
 void Game::twoPlayerResult() {
     const int p1 = s_.points(1), p2 = s_.points(2);
     if (p1 > p2) {
-        announce(Cue::Jubel, "Sieger: Spieler1", "Gratualtion Spieler1!!!! Diese Runde geht an Dich!", BoxStyle::Information);
+        announce(Cue::Jubel, "Sieger: Spieler1", "Gratualtion Spieler1!!!! Diese Runde geht an Dich!",
+                 BoxStyle::Information);
         w_.txterg.setText("Spitze!!!");
     }
     if (p1 < p2) {
-        announce(Cue::Jubel, "Sieger: Spieler2", "And the Winner is.... Player2!!!! Congratulations!", BoxStyle::Information);
+        announce(Cue::Jubel, "Sieger: Spieler2", "And the Winner is.... Player2!!!! Congratulations!",
+                 BoxStyle::Information);
         w_.txterg.setText("Super!!!");
     }
     if (p1 == p2) {

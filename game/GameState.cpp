@@ -19,8 +19,8 @@ std::string GameState::describe() const {
            " keyFocusReleased=" + keyFocusReleased.str() + " points=" + players(points) +
            " percent=" + players(percent) + " lockedOut=" + players(lockedOut) +
            " questionsDone=" + questionsDone.str() + " asked=" + std::to_string(askedCount) +
-           " currentPlayer=" + currentPlayer.str() + " clearIndex=" + clearIndex.str() +
-           " clockNow=" + clockNow.str() + " deadline=" + deadline.str() + " gameOver=" + gameOver.str();
+           " currentPlayer=" + currentPlayer.str() + " clearIndex=" + clearIndex.str() + " clockNow=" + clockNow.str() +
+           " deadline=" + deadline.str() + " gameOver=" + gameOver.str();
 }
 
 }  // namespace quiz

@@ -1,8 +1,8 @@
 // Moving a running game on to a question it has not asked yet.
 #include <cmath>
 
-#include "game/Game.h"
 #include "catalogue/Catalogue.h"
+#include "game/Game.h"
 #include "window/MainWindow.h"
 
 namespace quiz {

@@ -91,9 +91,9 @@ void Game::newGame() {
     w_.cmdstart.setEnabled(true);
     w_.cmdneu.setEnabled(false);
     s_.deadline = s_.clockNow;
-    for (Control* box : {&w_.txtpunkte, &w_.txtpunkte2, &w_.txtpunkte3, &w_.txtprozent, &w_.txtprozent2,
-                         &w_.txtprozent3, &w_.txtzeit, &w_.txtanz, &w_.txtanta, &w_.txtantb, &w_.txtantc,
-                         &w_.txtantd, &w_.txtdran, &w_.txterg, &w_.txtfrage})
+    for (Control* box :
+         {&w_.txtpunkte, &w_.txtpunkte2, &w_.txtpunkte3, &w_.txtprozent, &w_.txtprozent2, &w_.txtprozent3, &w_.txtzeit,
+          &w_.txtanz, &w_.txtanta, &w_.txtantb, &w_.txtantc, &w_.txtantd, &w_.txtdran, &w_.txterg, &w_.txtfrage})
         box->setEnabled(true);
     w_.cmdanta.setVisible(true);
     w_.cmdantb.setVisible(true);

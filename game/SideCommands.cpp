@@ -2,8 +2,8 @@
 
 #include "game/Credits.h"
 #include "game/Cue.h"
-#include "window/MainWindow.h"
 #include "runtime/RuntimeError.h"
+#include "window/MainWindow.h"
 
 namespace quiz {
 
@@ -44,8 +44,7 @@ void SideCommands::cmdanleit_Click() {
     try {
         play(Cue::Schirm);
         w_.platform().programs.start("c:\\windows\\Notepad.exe", {"Spielanleitung.txt"});
-    } catch (const RuntimeError&) {
-    }
+    } catch (const RuntimeError&) {}
 }
 
 void SideCommands::cmdbg_GotFocus() {
@@ -59,14 +58,12 @@ void SideCommands::cmdbg_GotFocus() {
             {"Bild auswählen!", "Alle Dateien (*.*)|*.*|Bitmaps(*.bmp)|*.bmp|Gifs(*gif)|*.gif|JPGs(*.jpg)|*.jpg",
              "Drevant"});
         if (!file.empty()) w_.imgback.setPicture(p.pictures.load(file));
-    } catch (const RuntimeError&) {
-    }
+    } catch (const RuntimeError&) {}
     // Back to the folder of the sound files and the instructions, whatever
     // folder the dialog visited.
     try {
         p.directory.change(remembered);
-    } catch (const RuntimeError&) {
-    }
+    } catch (const RuntimeError&) {}
 }
 
 void SideCommands::showInfo() {

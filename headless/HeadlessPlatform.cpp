@@ -86,11 +86,16 @@ void HeadlessPlatform::expand(const Step& s) {
         case Step::Kind::Close: raw_.push_back(RawInput::close()); break;
         case Step::Kind::Key: {
             int code = s.key;
-            if (s.name == "enter") code = keys::enter;
-            else if (s.name == "tab") code = keys::tab;
-            else if (s.name == "backtab") code = keys::backTab;
-            else if (s.name == "space") code = keys::space;
-            else if (s.name == "backspace") code = keys::backspace;
+            if (s.name == "enter")
+                code = keys::enter;
+            else if (s.name == "tab")
+                code = keys::tab;
+            else if (s.name == "backtab")
+                code = keys::backTab;
+            else if (s.name == "space")
+                code = keys::space;
+            else if (s.name == "backspace")
+                code = keys::backspace;
             else if (s.name == "right" || s.name == "wrong") {
                 int k = answerKey ? answerKey() : 0;
                 if (k < 1 || k > 4) k = 1;
@@ -148,7 +153,8 @@ void HeadlessPlatform::start(const std::string& program, const std::vector<std::
 
 std::string HeadlessPlatform::absolute(const std::string& path) const {
     std::filesystem::path p(path);
-    return p.is_absolute() ? p.lexically_normal().string() : (std::filesystem::path(cwd_) / p).lexically_normal().string();
+    return p.is_absolute() ? p.lexically_normal().string()
+                           : (std::filesystem::path(cwd_) / p).lexically_normal().string();
 }
 
 // A picture is a readable file that starts like a bitmap, GIF, JPEG, PNG or icon.

@@ -5,13 +5,13 @@
 #include <ostream>
 #include <string>
 
-#include "window/MainWindow.h"
-#include "runtime/MixingRandom.h"
-#include "window/YieldPacer.h"
-#include "window/platform/Platform.h"
 #include "headless/FakeClock.h"
 #include "headless/Recorder.h"
 #include "headless/Scenario.h"
+#include "runtime/MixingRandom.h"
+#include "window/MainWindow.h"
+#include "window/YieldPacer.h"
+#include "window/platform/Platform.h"
 
 namespace quiz {
 

@@ -58,8 +58,16 @@ Scenario Scenario::parse(const std::string& text) {
 Scenario Scenario::parse(std::istream& in) {
     // Control names and combo items come from a window model that never runs,
     // so a scenario cannot name what the window does not have.
-    struct Inert : EventPump, Clock, SoundPlayer, MessageBoxes, ProgramStarter, PictureLoader, FileDialog,
-                   WorkingDirectory, RandomSource, Lifecycle {
+    struct Inert : EventPump,
+                   Clock,
+                   SoundPlayer,
+                   MessageBoxes,
+                   ProgramStarter,
+                   PictureLoader,
+                   FileDialog,
+                   WorkingDirectory,
+                   RandomSource,
+                   Lifecycle {
         void pump() override {}
         TimeOfDay now() override { return {}; }
         void play(const std::string&) override {}
@@ -108,8 +116,8 @@ Scenario Scenario::parse(std::istream& in) {
                 int h = -1, m = -1, s = -1;
                 char c1 = 0, c2 = 0;
                 std::istringstream t(v);
-                if (!(t >> h >> c1 >> m >> c2 >> s) || c1 != ':' || c2 != ':' || h < 0 || h > 23 || m < 0 ||
-                    m > 59 || s < 0 || s > 59 || !t.eof())
+                if (!(t >> h >> c1 >> m >> c2 >> s) || c1 != ':' || c2 != ':' || h < 0 || h > 23 || m < 0 || m > 59 ||
+                    s < 0 || s > 59 || !t.eof())
                     throw ScenarioError(lineNo, "clock wants HH:MM:SS, not " + v);
                 sc.startMs = ((h * 60LL + m) * 60 + s) * 1000;
             } else {

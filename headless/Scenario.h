@@ -13,11 +13,11 @@ struct Step {
     enum class Kind { Clock, Seed, Wait, Click, ClickAt, Key, Select, Hold, File, Close, Dump };
     Kind kind;
     int line = 0;
-    std::string name;        // Click, Select: control; Key: "enter", "tab", "right", ... or the character
-    std::string item;        // Select: the item; File: the path
-    int x = 0, y = 0;        // ClickAt
-    int key = 0;             // Key: character code when a plain character
-    std::int64_t ms = 0;     // Wait, Hold; Clock: time of day
+    std::string name;     // Click, Select: control; Key: "enter", "tab", "right", ... or the character
+    std::string item;     // Select: the item; File: the path
+    int x = 0, y = 0;     // ClickAt
+    int key = 0;          // Key: character code when a plain character
+    std::int64_t ms = 0;  // Wait, Hold; Clock: time of day
     std::uint64_t seed = 0;
 };
 

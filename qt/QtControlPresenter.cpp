@@ -16,7 +16,9 @@ namespace {
 QColor colour(const Rgb& c) { return QColor(c.r, c.g, c.b); }
 
 // "&" would make Qt underline the next letter and register a shortcut.
-QString caption(const std::string& text) { return QString::fromStdString(text).replace(QLatin1Char('&'), QStringLiteral("&&")); }
+QString caption(const std::string& text) {
+    return QString::fromStdString(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
 
 }  // namespace
 
@@ -51,8 +53,10 @@ void QtControlPresenter::create(QWidget* parent) {
             break;
         }
         case ControlKind::TextBox:
-            if (design.multiLine) widget_ = memo_ = new QtMemoBox(parent);
-            else widget_ = line_ = new QtLineBox(parent);
+            if (design.multiLine)
+                widget_ = memo_ = new QtMemoBox(parent);
+            else
+                widget_ = line_ = new QtLineBox(parent);
             break;
         case ControlKind::ComboBox:
             widget_ = combo_ = new QtOptionBox(parent);

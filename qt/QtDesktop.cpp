@@ -25,7 +25,8 @@ void QtDesktop::prepare(QApplication& app) {
 bool QtDesktop::loadGermanTexts(QApplication& app) {
     auto* translator = new QTranslator(&app);
     const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"), dir) ||
+    if (translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         dir) ||
         translator->load(QStringLiteral("qtbase_de"), QStringLiteral("/usr/share/qt6/translations"))) {
         QApplication::installTranslator(translator);
         return true;

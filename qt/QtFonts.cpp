@@ -2,7 +2,6 @@
 
 #include <QFontDatabase>
 #include <QSet>
-
 #include <utility>
 #include <vector>
 

@@ -25,9 +25,9 @@ int QtInputFilter::keyCode(const QKeyEvent& key) {
         case Qt::Key_Backspace: return keys::backspace;
         default: break;
     }
-    // Alt with a letter is a menu accelerator, not a typed character. But a
-    // German "@" is typed with AltGr, which Windows reports as Ctrl+Alt, and
-    // on a Mac with Option, which Qt calls Alt.
+        // Alt with a letter is a menu accelerator, not a typed character. But a
+        // German "@" is typed with AltGr, which Windows reports as Ctrl+Alt, and
+        // on a Mac with Option, which Qt calls Alt.
 #ifndef Q_OS_MACOS
     const Qt::KeyboardModifiers m = key.modifiers();
     const bool altGr = (m & Qt::ControlModifier) && (m & Qt::AltModifier);
@@ -52,14 +52,12 @@ bool QtInputFilter::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyRelease:
         case QEvent::Wheel:
         case QEvent::ContextMenu:
-        case QEvent::InputMethod:
-            break;
+        case QEvent::InputMethod: break;
         case QEvent::WindowDeactivate:
             // A box opened while the button was held: its release goes astray.
             if (watched == &root_ && pressedLook) pressedLook(nullptr);
             return false;
-        default:
-            return false;
+        default: return false;
     }
     if (event->type() == QEvent::MouseButtonRelease && listRelease_ &&
         takeListRelease(watched, static_cast<const QMouseEvent&>(*event)))

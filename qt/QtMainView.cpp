@@ -27,10 +27,7 @@ double screenDpi() {
 }  // namespace
 
 QtMainView::QtMainView(MainWindow& window, QtPlatform& platform)
-    : window_(window),
-      platform_(platform),
-      scale_(screenDpi()),
-      dispatcher_(window, platform.input()) {
+    : window_(window), platform_(platform), scale_(screenDpi()), dispatcher_(window, platform.input()) {
     setObjectName(QString::fromLatin1(MainWindow::name));
     setWindowTitle(QString::fromStdString(window.caption()));
     setFixedSize(scale_.px(MainWindow::clientWidth), scale_.px(MainWindow::clientHeight));
@@ -141,8 +138,10 @@ void QtMainView::showFocus(const Control* control) {
     // it is always visible. No Tab as the reason: a text box would then
     // select all its text.
     setAttribute(Qt::WA_KeyboardFocusChange);
-    if (w && w->isEnabled()) w->setFocus(Qt::OtherFocusReason);
-    else setFocus(Qt::OtherFocusReason);
+    if (w && w->isEnabled())
+        w->setFocus(Qt::OtherFocusReason);
+    else
+        setFocus(Qt::OtherFocusReason);
 }
 
 // A press that the model routes to an enabled combo box opens its list, after
@@ -186,8 +185,7 @@ void QtMainView::paintEvent(QPaintEvent*) {
     const QRect picture(QPoint(0, 0), QSize(static_cast<int>(background_.width() * scale_.factor()),
                                             static_cast<int>(background_.height() * scale_.factor())));
     QPainter p(this);
-    for (const QRect& bare : QRegion(rect()).subtracted(picture))
-        p.fillRect(bare, palette().color(QPalette::Window));
+    for (const QRect& bare : QRegion(rect()).subtracted(picture)) p.fillRect(bare, palette().color(QPalette::Window));
     if (!background_.isNull()) p.drawImage(picture, background_);
 }
 

@@ -12,10 +12,16 @@ namespace quiz {
 class Int16 {
 public:
     constexpr Int16() = default;
-    constexpr Int16(int v) : v_(checked(v)) {}  // NOLINT(google-explicit-constructor)
+    constexpr Int16(int v) : v_(checked(v)) {}     // NOLINT(google-explicit-constructor)
     constexpr operator int() const { return v_; }  // NOLINT(google-explicit-constructor)
-    Int16& operator+=(int d) { v_ = checked(v_ + d); return *this; }
-    Int16& operator-=(int d) { v_ = checked(v_ - d); return *this; }
+    Int16& operator+=(int d) {
+        v_ = checked(v_ + d);
+        return *this;
+    }
+    Int16& operator-=(int d) {
+        v_ = checked(v_ - d);
+        return *this;
+    }
     std::string str() const { return std::to_string(v_); }
 
 private:

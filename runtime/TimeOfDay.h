@@ -13,7 +13,11 @@ namespace quiz {
 class TimeOfDay {
 public:
     TimeOfDay() = default;
-    static TimeOfDay seconds(std::int64_t s) { TimeOfDay t; t.s_ = s; return t; }
+    static TimeOfDay seconds(std::int64_t s) {
+        TimeOfDay t;
+        t.s_ = s;
+        return t;
+    }
     bool empty() const { return !s_.has_value(); }
     std::int64_t value() const { return s_.value_or(0); }
     // DateAdd("s", n, t)

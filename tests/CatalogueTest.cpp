@@ -1,12 +1,12 @@
 // The built-in catalogue: its form beyond what the compiler checks, and its
 // lookup and display.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cctype>
 #include <map>
 #include <set>
 #include <sstream>
+
+#include <gtest/gtest.h>
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/CatalogueRules.h"
@@ -18,7 +18,8 @@ namespace {
 const Catalogue& cat = Catalogue::builtIn();
 
 bool numeric(std::string_view s) {
-    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)) || c == '.'; });
+    return !s.empty() && std::all_of(s.begin(), s.end(),
+                                     [](char c) { return std::isdigit(static_cast<unsigned char>(c)) || c == '.'; });
 }
 
 // Lower-case words of a question, without the little ones and the words
@@ -133,10 +134,18 @@ TEST(Catalogue, RulesRefuseMalformedEntries) {
         {"outside Latin-1", {1, "Wie heißt das Schiff \xE2\x80\x9Ehier\xE2\x80\x9C?", {"a", "b", "c", "d"}, 1}},
         {"answers alike", {1, "Wie heißt das Schiff?", {"a", "b", "a", "d"}, 1}},
         {"key 5", {1, "Wie heißt das Schiff?", {"a", "b", "c", "d"}, 5}},
-        {"63 characters", {1, "Wie heißt das Schiff?", {std::string_view("ääääääääääääääääääääääääääääääääääääääääääääääääääääääääääääääää"), "b", "c", "d"}, 1}},
+        {"63 characters",
+         {1,
+          "Wie heißt das Schiff?",
+          {std::string_view("ääääääääääääääääääääääääääääääääääääääääääääääääääääääääääääääää"), "b", "c", "d"},
+          1}},
     };
     for (const auto& c : bad) EXPECT_NE(rules::entryFault(c.e), nullptr) << c.what;
-    const Entry good{1, "Wie heißt das Schiff?", {std::string_view("ääääääääääääääääääääääääääääääääääääääääääääääääääääääääääääää"), "b", "c", "d"}, 1};
+    const Entry good{
+        1,
+        "Wie heißt das Schiff?",
+        {std::string_view("ääääääääääääääääääääääääääääääääääääääääääääääääääääääääääääää"), "b", "c", "d"},
+        1};
     EXPECT_EQ(rules::entryFault(good), nullptr) << "62 umlauts are 62 characters, not 124 bytes";
 }
 

@@ -5,8 +5,6 @@
 // The checks read words, not meaning. A hint that needs understanding
 // ("the last consciousness of a people" tells that the people died out) is
 // beyond them and is left to the blind reading of changed entries.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -17,6 +15,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "catalogue/Catalogue.h"
 
@@ -60,8 +60,8 @@ std::string lower(std::string_view s) {
 }
 
 std::size_t chars(std::string_view s) {
-    return static_cast<std::size_t>(std::count_if(
-        s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<std::size_t>(
+        std::count_if(s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 // Lower-case words; a hyphen joins the parts of a word ("Velmora-A"), a
@@ -70,9 +70,10 @@ std::vector<std::string> words(std::string_view s) {
     std::vector<std::string> out;
     std::string w;
     for (std::size_t i = 0; i <= s.size(); ++i) {
-        const bool joins = i < s.size() && !w.empty() && i + 1 < s.size() && wordByte(s, i + 1) &&
-                           (s[i] == '-' || ((s[i] == '.' || s[i] == ',') && std::isdigit(static_cast<unsigned char>(s[i - 1])) &&
-                                            std::isdigit(static_cast<unsigned char>(s[i + 1]))));
+        const bool joins =
+            i < s.size() && !w.empty() && i + 1 < s.size() && wordByte(s, i + 1) &&
+            (s[i] == '-' || ((s[i] == '.' || s[i] == ',') && std::isdigit(static_cast<unsigned char>(s[i - 1])) &&
+                             std::isdigit(static_cast<unsigned char>(s[i + 1]))));
         if (i < s.size() && (wordByte(s, i) || joins)) {
             w += s[i];
         } else if (!w.empty()) {
@@ -98,7 +99,8 @@ std::vector<std::string> split(const std::string& word, char sep) {
 }
 
 bool allDigits(std::string_view w) {
-    return !w.empty() && std::all_of(w.begin(), w.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+    return !w.empty() &&
+           std::all_of(w.begin(), w.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
 }
 
 // Words that carry no subject: little words, question words and the words
@@ -109,15 +111,15 @@ const std::set<std::string>& stopWords() {
         "mit", "ohne", "von", "vom", "zu", "zur", "zum", "im", "in", "am", "an", "auf", "aus", "bei", "beim", "für",
         "über", "unter", "nach", "vor", "wie", "was", "wer", "wen", "wem", "wessen", "welche", "welcher", "welches",
         "welchem", "welchen", "wo", "wann", "warum", "womit", "woraus", "wofür", "worin", "wodurch", "wozu", "woran",
-        "heißt", "heißen", "hat", "haben", "hatte", "ist", "sind", "war", "waren", "wird", "werden", "wurde",
-        "wurden", "als", "auch", "nur", "noch", "nicht", "sich", "sie", "er", "es", "ihr", "ihre", "ihren", "ihrem",
-        "ihrer", "sein", "seine", "seiner", "seinem", "seinen", "seines", "dieser", "diese", "dieses", "diesen",
-        "diesem", "jeder", "jede", "jedes", "man", "so", "viel", "viele", "etwa", "erste", "ersten", "erster",
-        "erstes", "zweite", "zweiten", "dritte", "letzte", "letzten", "gilt", "gibt", "lief", "spielt", "spielte",
-        "trägt", "trug", "steht", "stand",
+        "heißt", "heißen", "hat", "haben", "hatte", "ist", "sind", "war", "waren", "wird", "werden", "wurde", "wurden",
+        "als", "auch", "nur", "noch", "nicht", "sich", "sie", "er", "es", "ihr", "ihre", "ihren", "ihrem", "ihrer",
+        "sein", "seine", "seiner", "seinem", "seinen", "seines", "dieser", "diese", "dieses", "diesen", "diesem",
+        "jeder", "jede", "jedes", "man", "so", "viel", "viele", "etwa", "erste", "ersten", "erster", "erstes", "zweite",
+        "zweiten", "dritte", "letzte", "letzten", "gilt", "gibt", "lief", "spielt", "spielte", "trägt", "trug", "steht",
+        "stand",
         // the franchise and its kinds of work
-        "velmora", "serie", "serien", "folge", "folgen", "film", "films", "filme", "kinofilm", "kinofilme",
-        "kinofilms", "originalserie", "franchise", "fernwacht", "konkordanz"};
+        "velmora", "serie", "serien", "folge", "folgen", "film", "films", "filme", "kinofilm", "kinofilme", "kinofilms",
+        "originalserie", "franchise", "fernwacht", "konkordanz"};
     return s;
 }
 
@@ -164,9 +166,9 @@ bool containsWords(std::string_view text, std::string_view phrase) {
 
 // An answer without its leading article or preposition ("Den Karsari" -> "karsari").
 std::string core(std::string_view answer) {
-    static const std::set<std::string> lead = {"der", "die", "das", "den", "dem", "des", "ein", "eine", "einen", "einem",
-                                               "einer", "im", "am", "auf", "aus", "mit", "von", "als", "zur", "zum",
-                                               "in", "um"};
+    static const std::set<std::string> lead = {"der",   "die",   "das",   "den", "dem", "des", "ein", "eine",
+                                               "einen", "einem", "einer", "im",  "am",  "auf", "aus", "mit",
+                                               "von",   "als",   "zur",   "zum", "in",  "um"};
     auto w = words(answer);
     std::size_t i = 0;
     while (i < w.size() && lead.count(w[i])) ++i;
@@ -201,49 +203,156 @@ std::string describe(const Entry& e) {
 // not marked, nor are ship, station, place and group names.
 const std::vector<std::string_view> kTitles = {
     // series
-    "Die Kraniche von Caldris", "Grenzwacht", "Aufbruch", "Logbuchsplitter", "Funkenflug", "Nachhall",
+    "Die Kraniche von Caldris",
+    "Grenzwacht",
+    "Aufbruch",
+    "Logbuchsplitter",
+    "Funkenflug",
+    "Nachhall",
     // films
-    "Das Schweigen von Orvane", "Die Glut von Karsis", "Das Erbe der Aumari", "Der letzte Vertrag", "Schattentor",
-    "Ebbe der Sterne", "Kaltes Licht", "Frühlicht", "Das gläserne Jahrhundert",
+    "Das Schweigen von Orvane",
+    "Die Glut von Karsis",
+    "Das Erbe der Aumari",
+    "Der letzte Vertrag",
+    "Schattentor",
+    "Ebbe der Sterne",
+    "Kaltes Licht",
+    "Frühlicht",
+    "Das gläserne Jahrhundert",
     // episodes
-    "Der lange Ruf", "Salz und Silber", "Die Stunde der Brakkaner", "Das Schiff ohne Namen", "Neun Minuten Nacht",
-    "Der gläserne Garten", "Wind, der denkt", "Der Preis von Merrowfeld", "Grenzlicht", "Die Rückkehr des Hegemons",
-    "Zwölf Stunden auf Brakk", "Die Brücke aus Glas", "Das Siegel von Karsis", "Tibbos Geburtstag",
-    "Das Lied der Ilvaren", "Der Verrat von Kelmirra", "Asche und Eid", "Meridian träumt", "Zweiundzwanzig Teller",
-    "Amsels Entscheidung", "Urvass vor Gericht", "Der kalte Mond", "Sturm über Solhaven", "Ostermanns Heimkehr",
-    "Die hundert Augen", "Ein Tag ohne Welle", "Gorrums Tochter", "Der Wille des Chors", "Sirus Lied",
-    "Doppelte Kadenz", "Das Gericht der Neun Häuser", "Eisenwind", "Die letzte Karte", "Der Preis des Friedens",
-    "Der Eid des Urvass", "Das Flackern vor dem Chor", "Fernes Ufer", "Ein Kranich lernt fliegen", "Abschlussflug",
-    "Die Übergabe", "Tuuls Karte", "Schweigen ist eine Antwort", "Solhaven brennt", "Das tote Tor", "Letzte Wache",
-    "Ankunft an der Schwelle", "Die Gilde zahlt", "Erste Fühlung", "Orr-Venus Sturm", "Das Ende der Quersturm",
-    "Das letzte Öffnen", "Erster Schritt", "Die Schuppenleute", "Kaltes Erz", "Dornen am Horizont", "Eintrag Null",
-    "Letzter Eintrag", "Ein alter Funke", "Sechs Stimmen", "Glasbruch", "Das Nura-Urteil", "Nach dem Glas",
+    "Der lange Ruf",
+    "Salz und Silber",
+    "Die Stunde der Brakkaner",
+    "Das Schiff ohne Namen",
+    "Neun Minuten Nacht",
+    "Der gläserne Garten",
+    "Wind, der denkt",
+    "Der Preis von Merrowfeld",
+    "Grenzlicht",
+    "Die Rückkehr des Hegemons",
+    "Zwölf Stunden auf Brakk",
+    "Die Brücke aus Glas",
+    "Das Siegel von Karsis",
+    "Tibbos Geburtstag",
+    "Das Lied der Ilvaren",
+    "Der Verrat von Kelmirra",
+    "Asche und Eid",
+    "Meridian träumt",
+    "Zweiundzwanzig Teller",
+    "Amsels Entscheidung",
+    "Urvass vor Gericht",
+    "Der kalte Mond",
+    "Sturm über Solhaven",
+    "Ostermanns Heimkehr",
+    "Die hundert Augen",
+    "Ein Tag ohne Welle",
+    "Gorrums Tochter",
+    "Der Wille des Chors",
+    "Sirus Lied",
+    "Doppelte Kadenz",
+    "Das Gericht der Neun Häuser",
+    "Eisenwind",
+    "Die letzte Karte",
+    "Der Preis des Friedens",
+    "Der Eid des Urvass",
+    "Das Flackern vor dem Chor",
+    "Fernes Ufer",
+    "Ein Kranich lernt fliegen",
+    "Abschlussflug",
+    "Die Übergabe",
+    "Tuuls Karte",
+    "Schweigen ist eine Antwort",
+    "Solhaven brennt",
+    "Das tote Tor",
+    "Letzte Wache",
+    "Ankunft an der Schwelle",
+    "Die Gilde zahlt",
+    "Erste Fühlung",
+    "Orr-Venus Sturm",
+    "Das Ende der Quersturm",
+    "Das letzte Öffnen",
+    "Erster Schritt",
+    "Die Schuppenleute",
+    "Kaltes Erz",
+    "Dornen am Horizont",
+    "Eintrag Null",
+    "Letzter Eintrag",
+    "Ein alter Funke",
+    "Sechs Stimmen",
+    "Glasbruch",
+    "Das Nura-Urteil",
+    "Nach dem Glas",
     // music
-    "Fanfare der Fernen", "Hymne der Grenze", "Schwellenlied", "Bis zum ersten Licht", "Grenzwacht - Die Suite",
-    "Nachhall - Musik der Serie", "Fanfare der Fernen - Musik aus Velmora", "Das Schweigen von Orvane - Original-Filmmusik",
-    "Schwellenlied - Musik aus Station Tessara", "Das gläserne Jahrhundert - Original-Filmmusik",
+    "Fanfare der Fernen",
+    "Hymne der Grenze",
+    "Schwellenlied",
+    "Bis zum ersten Licht",
+    "Grenzwacht - Die Suite",
+    "Nachhall - Musik der Serie",
+    "Fanfare der Fernen - Musik aus Velmora",
+    "Das Schweigen von Orvane - Original-Filmmusik",
+    "Schwellenlied - Musik aus Station Tessara",
+    "Das gläserne Jahrhundert - Original-Filmmusik",
     // books, comics, magazines
-    "Die Chroniken der Fernwacht", "Die Kinder von Merrowfeld", "Hassa brennt", "Velmora-Bildhefte", "Das Logbuch",
-    "Bildfunk", "Wörterbuch Ilvarisch-Deutsch",
+    "Die Chroniken der Fernwacht",
+    "Die Kinder von Merrowfeld",
+    "Hassa brennt",
+    "Velmora-Bildhefte",
+    "Das Logbuch",
+    "Bildfunk",
+    "Wörterbuch Ilvarisch-Deutsch",
     // games
-    "Velmora: Kadenz", "Velmora: Rang und Ruf", "Velmora: Flottenkommando", "Velmora: Schwellenläufer",
-    "Velmora: Kranichflug", "Velmora - Kurs auf die Grenzwelten",
+    "Velmora: Kadenz",
+    "Velmora: Rang und Ruf",
+    "Velmora: Flottenkommando",
+    "Velmora: Schwellenläufer",
+    "Velmora: Kranichflug",
+    "Velmora - Kurs auf die Grenzwelten",
 };
 
 // Titles that are also the name of a thing in the story (the station, a
 // ship, a disease, a signal ...). They are marked where they name the work;
 // the checks find that use by the word before them ("die Serie ...").
 const std::vector<std::string_view> kTitlesAlsoNames = {
-    "Station Tessara", "Abendreiher", "Traumkammer", "Prismafieber", "Harrenstede", "Ysmeer", "Der Treck",
-    "Die Aschenbrüder", "Der Schattenmantel", "Die Gläserne Hand", "Das Echo", "Der Stille Streifen",
-    "Die Schlacht von Brakk", "Kraniche", "Die Schwelle", "Der Handel", "Schwellentakt",
+    "Station Tessara",
+    "Abendreiher",
+    "Traumkammer",
+    "Prismafieber",
+    "Harrenstede",
+    "Ysmeer",
+    "Der Treck",
+    "Die Aschenbrüder",
+    "Der Schattenmantel",
+    "Die Gläserne Hand",
+    "Das Echo",
+    "Der Stille Streifen",
+    "Die Schlacht von Brakk",
+    "Kraniche",
+    "Die Schwelle",
+    "Der Handel",
+    "Schwellentakt",
 };
 
 // Words after which a title follows ("im Film ...", "die Folge von ...").
 const std::vector<std::string_view> kTitleCues = {
-    "Folge", "Folge von", "Film", "Kinofilm", "Serie", "Zeichentrickserie", "Kurzserie", "Vorgeschichtsserie",
-    "Serienfinale von", "Staffelfinale von", "Roman", "Romanreihe", "Titelmusik", "Titellied", "Album", "Spiel",
-    "Zeitschrift", "Fanmagazin",
+    "Folge",
+    "Folge von",
+    "Film",
+    "Kinofilm",
+    "Serie",
+    "Zeichentrickserie",
+    "Kurzserie",
+    "Vorgeschichtsserie",
+    "Serienfinale von",
+    "Staffelfinale von",
+    "Roman",
+    "Romanreihe",
+    "Titelmusik",
+    "Titellied",
+    "Album",
+    "Spiel",
+    "Zeitschrift",
+    "Fanmagazin",
 };
 
 bool knownTitle(std::string_view t) {
@@ -311,14 +420,14 @@ std::vector<std::string> titleFaults(std::string_view text) {
             const auto before = text.substr(0, at - 1);
             const auto space = before.rfind(' ');
             const auto article = before.substr(space == std::string_view::npos ? 0 : space + 1);
-            static const std::set<std::string_view> articles = {"der", "die", "das", "den", "dem", "des", "im",
-                                                                "zum", "zur", "vom", "ab", "aus"};
+            static const std::set<std::string_view> articles = {"der", "die", "das", "den", "dem", "des",
+                                                                "im",  "zum", "zur", "vom", "ab",  "aus"};
             if (!articles.count(article)) continue;
             const auto next = text.substr(after + 1);
             if (next.substr(0, kOpen.size()) == kOpen) continue;
             const auto b = static_cast<unsigned char>(next[0]);
-            const bool capital = std::isupper(b) || (b == 0xC3 && next.size() > 1 &&
-                                                     static_cast<unsigned char>(next[1]) <= 0x9E);
+            const bool capital =
+                std::isupper(b) || (b == 0xC3 && next.size() > 1 && static_cast<unsigned char>(next[1]) <= 0x9E);
             if (capital) faults.push_back("title after \"" + std::string(cue) + "\" without marks");
         }
     }
@@ -342,7 +451,8 @@ TEST(CatalogueWording, TitlesStandInGuillemets) {
                                a.find(kOpen, kOpen.size()) == std::string_view::npos;
             marked += whole;
             if (!whole) {
-                EXPECT_EQ(a.find(kOpen), std::string_view::npos) << "an answer is a title as a whole\n  " << describe(e);
+                EXPECT_EQ(a.find(kOpen), std::string_view::npos)
+                    << "an answer is a title as a whole\n  " << describe(e);
             }
         }
         // Titles as answers: all four marked, or the marks alone would tell
@@ -363,7 +473,9 @@ TEST(CatalogueWording, TitleCheckFindsUnmarkedTitles) {
         bool good;
     };
     const std::vector<Case> cases = {
-        {"Wer führte bei \xC2\xBB" "Das gläserne Jahrhundert\xC2\xAB Regie?", true},
+        {"Wer führte bei \xC2\xBB"
+         "Das gläserne Jahrhundert\xC2\xAB Regie?",
+         true},
         {"Wer führte bei Das gläserne Jahrhundert Regie?", false},
         {"In welcher Grenzwacht-Folge beginnt der Krieg?", false},
         {"Wie heißt das Werkstattschiff im Film Unbekannt?", false},
@@ -372,7 +484,9 @@ TEST(CatalogueWording, TitleCheckFindsUnmarkedTitles) {
         {"Welchen Durchmesser hat die Station Tessara?", true},
         {"Welche Folge der Originalserie gilt als Komödie?", true},
         {"Wer spielt in der Folge 3x15 mit?", true},
-        {"Wer singt das Titellied \xC2\xBB" "Bis zum ersten Licht?", false},
+        {"Wer singt das Titellied \xC2\xBB"
+         "Bis zum ersten Licht?",
+         false},
         {"Wer führte als erste Frau bei einem Velmora-Film Regie?", true},
         {"Wer schrieb den Bestseller-Roman Hassa brennt?", false},
     };
@@ -439,7 +553,8 @@ bool rightBreaksSharedWord(const Entry& e) {
             first = false;
         } else {
             std::set<std::string> keep;
-            std::set_intersection(common.begin(), common.end(), w[i].begin(), w[i].end(), std::inserter(keep, keep.end()));
+            std::set_intersection(common.begin(), common.end(), w[i].begin(), w[i].end(),
+                                  std::inserter(keep, keep.end()));
             common = keep;
         }
     }
@@ -499,13 +614,39 @@ TEST(CatalogueWording, StandOutChecksCatchWhatTheyAreFor) {
         bool flagged;
     };
     const std::vector<Case> cases = {
-        {rightEchoesQuestion, {1, "Wie heißt das Flaggschiff von Hegemon Varrek Sul?", {"Herrscherklinge", "Hegemonsfaust", "Dornenkrone", "Eisenhand"}, 2}, true},
-        {rightEchoesQuestion, {1, "Wie heißt das Flaggschiff von Varrek Sul?", {"Herrscherklinge", "Hegemonsfaust", "Dornenkrone", "Eisenhand"}, 2}, false},
-        {rightBreaksSharedWord, {1, "Was ist ein Kommodore ohne Schiff?", {"Ein Admiral ohne Flotte", "Ein Gastwirt mit Rang", "Ein Wächter ohne Tor", "Ein Händler ohne Ware"}, 2}, true},
-        {rightBreaksSharedWord, {1, "Was ist ein Kommodore ohne Schiff?", {"Ein Admiral ohne Flotte", "Ein Gastwirt mit Rang", "Ein Wächter ohne Tor", "Ein Händler ohne Ware"}, 1}, false},
-        {rightBreaksSharedEnding, {1, "Zu welchem Rang wird sie befördert?", {"Kommodore", "Flottenadmiralin", "Großadmiralin", "Admiralin"}, 1}, true},
-        {rightAloneInWordCount, {1, "Wie heißt das Palastschiff?", {"Goldene Waage", "Ewiger Handel", "Volle Truhe", "Unersättliche"}, 4}, true},
-        {rightAloneInWordCount, {1, "Wie heißt das Palastschiff?", {"Goldwaage", "Ewiger Handel", "Volle Truhe", "Unersättliche"}, 4}, false},
+        {rightEchoesQuestion,
+         {1,
+          "Wie heißt das Flaggschiff von Hegemon Varrek Sul?",
+          {"Herrscherklinge", "Hegemonsfaust", "Dornenkrone", "Eisenhand"},
+          2},
+         true},
+        {rightEchoesQuestion,
+         {1,
+          "Wie heißt das Flaggschiff von Varrek Sul?",
+          {"Herrscherklinge", "Hegemonsfaust", "Dornenkrone", "Eisenhand"},
+          2},
+         false},
+        {rightBreaksSharedWord,
+         {1,
+          "Was ist ein Kommodore ohne Schiff?",
+          {"Ein Admiral ohne Flotte", "Ein Gastwirt mit Rang", "Ein Wächter ohne Tor", "Ein Händler ohne Ware"},
+          2},
+         true},
+        {rightBreaksSharedWord,
+         {1,
+          "Was ist ein Kommodore ohne Schiff?",
+          {"Ein Admiral ohne Flotte", "Ein Gastwirt mit Rang", "Ein Wächter ohne Tor", "Ein Händler ohne Ware"},
+          1},
+         false},
+        {rightBreaksSharedEnding,
+         {1, "Zu welchem Rang wird sie befördert?", {"Kommodore", "Flottenadmiralin", "Großadmiralin", "Admiralin"}, 1},
+         true},
+        {rightAloneInWordCount,
+         {1, "Wie heißt das Palastschiff?", {"Goldene Waage", "Ewiger Handel", "Volle Truhe", "Unersättliche"}, 4},
+         true},
+        {rightAloneInWordCount,
+         {1, "Wie heißt das Palastschiff?", {"Goldwaage", "Ewiger Handel", "Volle Truhe", "Unersättliche"}, 4},
+         false},
     };
     for (const auto& c : cases) EXPECT_EQ(c.check(c.e), c.flagged) << describe(c.e);
 }
@@ -515,13 +656,15 @@ TEST(CatalogueWording, StandOutChecksCatchWhatTheyAreFor) {
 // on one stem with another ending ("Wellenreiter" - "Wellenfahrer").
 bool lookAlike(std::string_view x, std::string_view y) {
     const auto a = lower(x), b = lower(y);
-    if (std::all_of(a.begin(), a.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == ','; }))
+    if (std::all_of(a.begin(), a.end(),
+                    [](char c) { return std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == ','; }))
         return false;
     if (editDistance(a, b) <= 2) return true;
     if (words(a).size() != words(b).size()) return false;
     const auto& s = a.size() <= b.size() ? a : b;
     const auto& l = a.size() <= b.size() ? b : a;
-    if (l.size() - s.size() <= 4 && (l.compare(0, s.size(), s) == 0 || l.compare(l.size() - s.size(), s.size(), s) == 0))
+    if (l.size() - s.size() <= 4 &&
+        (l.compare(0, s.size(), s) == 0 || l.compare(l.size() - s.size(), s.size(), s) == 0))
         return true;
     if (a.find(' ') == std::string::npos && b.find(' ') == std::string::npos) {
         std::size_t p = 0;
@@ -606,7 +749,8 @@ const std::vector<CrossException> kRuledOutExceptions = {
 };
 
 bool excepted(const std::vector<CrossException>& list, int entry, int other) {
-    return std::any_of(list.begin(), list.end(), [&](const CrossException& x) { return x.entry == entry && x.other == other; });
+    return std::any_of(list.begin(), list.end(),
+                       [&](const CrossException& x) { return x.entry == entry && x.other == other; });
 }
 
 TEST(CatalogueWording, NoQuestionGivesAwayAnotherEntry) {
@@ -622,8 +766,9 @@ TEST(CatalogueWording, NoQuestionGivesAwayAnotherEntry) {
                 if (i == j || !containsWords(b.question, answer)) continue;
                 const auto shared = rarity.rareShared(a.question, b.question);
                 if (shared.empty() || (!isRight && excepted(kRuledOutExceptions, i, j))) continue;
-                ADD_FAILURE() << "question " << j << (isRight ? " states the right answer of " : " rules out a distractor of ")
-                              << i << " (shared: " << joined(shared) << ")\n  " << describe(a) << "\n  " << describe(b);
+                ADD_FAILURE() << "question " << j
+                              << (isRight ? " states the right answer of " : " rules out a distractor of ") << i
+                              << " (shared: " << joined(shared) << ")\n  " << describe(a) << "\n  " << describe(b);
             }
         }
     }
@@ -685,9 +830,11 @@ TEST(CatalogueWording, NoFactAskedTwice) {
             for (const auto& x : w[static_cast<std::size_t>(i - 1)])
                 for (const auto& y : w[static_cast<std::size_t>(j - 1)])
                     if (related(x, y)) shared.insert(x);
-            const bool rare = std::any_of(shared.begin(), shared.end(), [&](const std::string& t) { return questionsWith(t) <= 4; });
-            EXPECT_FALSE(shared.size() >= 2 && rare) << "entries " << i << " and " << j << " ask one fact (shared: "
-                                                     << joined(shared) << ")\n  " << describe(a) << "\n  " << describe(b);
+            const bool rare =
+                std::any_of(shared.begin(), shared.end(), [&](const std::string& t) { return questionsWith(t) <= 4; });
+            EXPECT_FALSE(shared.size() >= 2 && rare)
+                << "entries " << i << " and " << j << " ask one fact (shared: " << joined(shared) << ")\n  "
+                << describe(a) << "\n  " << describe(b);
         }
     }
 }

@@ -21,11 +21,11 @@ TEST(Countdown, OnePlayerTimeOutCountsDownAndMovesOn) {
     Harness h("select cbotime 5\nclick cmdstart\nwait 8.5\n");
     h.run();
     const auto seen = only(h, {"text txtzeit", "sound zeit.wav", "text txterg Zeit", "text txtanz", "sound laser.wav"});
-    const std::vector<std::string> expected = {
-        "text txtanz 0",  "text txtzeit 5", "text txtzeit 4",         "text txtzeit 3",
-        "text txtzeit 2", "text txtzeit 1", "sound zeit.wav",         "text txtzeit =/\\=",
-        "text txterg Zeit abgelaufen!",      "text txtanz 1",          "sound laser.wav",
-        "text txtzeit 5", "text txtzeit 4"};
+    const std::vector<std::string> expected = {"text txtanz 0",  "text txtzeit 5",     "text txtzeit 4",
+                                               "text txtzeit 3", "text txtzeit 2",     "text txtzeit 1",
+                                               "sound zeit.wav", "text txtzeit =/\\=", "text txterg Zeit abgelaufen!",
+                                               "text txtanz 1",  "sound laser.wav",    "text txtzeit 5",
+                                               "text txtzeit 4"};
     EXPECT_EQ(seen, expected);
     EXPECT_EQ(h.when("sound zeit.wav"), "10:00:05.000");
     EXPECT_EQ(h.when("sound laser.wav"), "10:00:07.000") << "the next question two seconds later";
@@ -48,17 +48,19 @@ TEST(Countdown, TheLastQuestionTimingOutEndsTheGame) {
     h.run();
     EXPECT_EQ(h.count("sound zeit.wav"), 10);
     EXPECT_EQ(h.count("sound laser.wav"), 9) << "no question after the last";
-    EXPECT_TRUE(h.saw("msgbox 16 | Miese Leistung | Da hat ja meine Großmutter mehr Ahnung von Velmora als Du! "
-                      "Stell Dich in die Ecke und schäm Dich ;-)"));
+    EXPECT_TRUE(
+        h.saw("msgbox 16 | Miese Leistung | Da hat ja meine Großmutter mehr Ahnung von Velmora als Du! "
+              "Stell Dich in die Ecke und schäm Dich ;-)"));
     EXPECT_FALSE(h.window.cmdnext.enabled());
     EXPECT_EQ(h.state().gameOver, 1);
     EXPECT_EQ(h.window.txtanz.text(), "10");
 }
 
 TEST(Countdown, AnAnswerEndsTheCountdown) {
-    Harness h("select cbotime 10\nselect cbofragen 10\nclick cmdstart\n"
-              "wait 3\nkey right\nwait 3\nkey right\nwait 3\nkey right\nwait 3\nkey right\nwait 3\nkey right\n"
-              "wait 3\nkey right\nwait 3\nkey right\nwait 3\nkey right\nwait 3\nkey right\nwait 3\nkey right\nwait 3\n");
+    Harness h(
+        "select cbotime 10\nselect cbofragen 10\nclick cmdstart\n"
+        "wait 3\nkey right\nwait 3\nkey right\nwait 3\nkey right\nwait 3\nkey right\nwait 3\nkey right\n"
+        "wait 3\nkey right\nwait 3\nkey right\nwait 3\nkey right\nwait 3\nkey right\nwait 3\nkey right\nwait 3\n");
     h.run();
     EXPECT_FALSE(h.saw("sound zeit.wav"));
     EXPECT_EQ(h.count("text txterg Bingo!"), 10);

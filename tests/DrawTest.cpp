@@ -1,11 +1,11 @@
 // Drawing and showing catalogue entries.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <set>
 
-#include "tests/support/Harness.h"
+#include <gtest/gtest.h>
+
 #include "runtime/MixingRandom.h"
+#include "tests/support/Harness.h"
 
 namespace quiz::test {
 namespace {

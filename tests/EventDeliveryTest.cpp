@@ -1,9 +1,9 @@
 // The rules by which the window delivers events to its handlers.
 #include <gtest/gtest.h>
 
-#include "window/MainWindow.h"
-#include "runtime/RuntimeError.h"
 #include "headless/HeadlessPlatform.h"
+#include "runtime/RuntimeError.h"
+#include "window/MainWindow.h"
 
 namespace quiz {
 namespace {
@@ -85,7 +85,8 @@ TEST_F(EventDelivery, DoEventsDeliversOnlyWhatIsPendingAtThatMoment) {
         w.txterg.setFocus();
     };
     clickOn(w.cmdstart);
-    EXPECT_EQ(log, (std::vector<std::string>{"yield 1", "Got txtdran", "yield 2", "Lost txtdran", "Got txterg", "end"}));
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"yield 1", "Got txtdran", "yield 2", "Lost txtdran", "Got txterg", "end"}));
 }
 
 // An answer button answers on GotFocus: a second press while it holds the
@@ -246,8 +247,18 @@ TEST_F(EventDelivery, RefusalsAreRuntimeErrors) {
         {"focus on a disabled button", [this] { w.cmdanta.setFocus(); }, 5},
         {"focus on an invisible box", [this] { w.txtpunkte2.setFocus(); }, 5},
         {"a combo text that is no item", [this] { w.cbospieler.setText("4"); }, 383},
-        {"16-bit overflow", [] { Int16 n(32767); n += 1; }, 6},
-        {"index past the bound", [] { Int16Array<0, 5> a; a(6) = 1; }, 9},
+        {"16-bit overflow",
+         [] {
+             Int16 n(32767);
+             n += 1;
+         },
+         6},
+        {"index past the bound",
+         [] {
+             Int16Array<0, 5> a;
+             a(6) = 1;
+         },
+         9},
     };
     for (const auto& c : cases) {
         try {

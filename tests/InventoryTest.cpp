@@ -1,10 +1,10 @@
 // The controls of the window as a player and a screen reader meet them.
-#include <gtest/gtest.h>
-
 #include <set>
 
-#include "window/MainWindow.h"
+#include <gtest/gtest.h>
+
 #include "headless/HeadlessPlatform.h"
+#include "window/MainWindow.h"
 
 namespace quiz {
 namespace {

@@ -1,7 +1,7 @@
 // Questions, answers, scores and the end of a game.
-#include <gtest/gtest.h>
-
 #include <set>
+
+#include <gtest/gtest.h>
 
 #include "tests/support/Harness.h"
 
@@ -119,8 +119,16 @@ TEST(QuizFlow, PercentagesRoundHalfToEven) {
     struct Case {
         int points, done, percent;
     };
-    for (const auto& c : std::vector<Case>{{1, 8, 12}, {3, 8, 38}, {2, 3, 67}, {1, 3, 33}, {8, 8, 100}, {5, 8, 62},
-                                           {7, 8, 88}, {1, 200, 0}, {1, 40, 2}, {3, 40, 8}})
+    for (const auto& c : std::vector<Case>{{1, 8, 12},
+                                           {3, 8, 38},
+                                           {2, 3, 67},
+                                           {1, 3, 33},
+                                           {8, 8, 100},
+                                           {5, 8, 62},
+                                           {7, 8, 88},
+                                           {1, 200, 0},
+                                           {1, 40, 2},
+                                           {3, 40, 8}})
         EXPECT_EQ(Game::percentOf(c.points, c.done), c.percent) << c.points << "/" << c.done;
     EXPECT_THROW(Game::percentOf(1, 0), RuntimeError);
     EXPECT_THROW(Game::percentOf(400, 1), RuntimeError) << "past 16 bits";
@@ -178,7 +186,8 @@ TEST_F(EndOfGame, TwoPlayers) {
     };
     const std::vector<Case> cases = {
         {3, 1, "jubel.wav", "64 | Sieger: Spieler1 | Gratualtion Spieler1!!!! Diese Runde geht an Dich!", "Spitze!!!"},
-        {-1, -2, "jubel.wav", "64 | Sieger: Spieler1 | Gratualtion Spieler1!!!! Diese Runde geht an Dich!", "Spitze!!!"},
+        {-1, -2, "jubel.wav", "64 | Sieger: Spieler1 | Gratualtion Spieler1!!!! Diese Runde geht an Dich!",
+         "Spitze!!!"},
         {0, 4, "jubel.wav", "64 | Sieger: Spieler2 | And the Winner is.... Player2!!!! Congratulations!", "Super!!!"},
         {2, 2, "faszinierend.wav", "64 | Unentschieden | Heute gibt es keinen Sieger.", "Remis!"},
         {0, 0, "faszinierend.wav", "64 | Unentschieden | Heute gibt es keinen Sieger.", "Remis!"},
@@ -231,13 +240,15 @@ TEST_F(EndOfGame, ThreePlayersAllThirteenOutcomes) {
 TEST_F(EndOfGame, SinglePlayerRangesAtTheirBounds) {
     struct Case {
         int percent;
-        const char* box;    // empty: no box at all
+        const char* box;  // empty: no box at all
         const char* word;
     };
-    const std::string perfect = "64 | Spitzenleistung! | Wow! Alles Richtig! Du hast die besten Chancen Obervelmorist "
-                                "bei www.velmora-fanclub.example.org zu werden!";
-    const std::string poor = "16 | Miese Leistung | Da hat ja meine Großmutter mehr Ahnung von Velmora als Du! Stell "
-                             "Dich in die Ecke und schäm Dich ;-)";
+    const std::string perfect =
+        "64 | Spitzenleistung! | Wow! Alles Richtig! Du hast die besten Chancen Obervelmorist "
+        "bei www.velmora-fanclub.example.org zu werden!";
+    const std::string poor =
+        "16 | Miese Leistung | Da hat ja meine Großmutter mehr Ahnung von Velmora als Du! Stell "
+        "Dich in die Ecke und schäm Dich ;-)";
     const std::vector<Case> cases = {
         {-5, poor.c_str(), "Pfui!"},
         {0, poor.c_str(), "Pfui!"},
@@ -276,11 +287,16 @@ TEST_F(EndOfGame, RatingFollowsFromRealScores) {
         int percent;
         const char* title;
     };
-    for (const auto& c : std::vector<Case>{{"10", 10, 100, "Spitzenleistung!"}, {"10", 9, 90, "Gute Leistung"},
-                                           {"10", 5, 50, "Ergebnis"}, {"10", 2, 20, "Ergebnis"},
-                                           {"10", 1, 10, "Miese Leistung"}, {"20", 15, 75, "Ergebnis"},
-                                           {"35", 17, 49, "Ergebnis"}, {"35", 18, 51, "Ergebnis"},
-                                           {"35", 26, 74, "Ergebnis"}, {"35", 31, 89, "Ergebnis"},
+    for (const auto& c : std::vector<Case>{{"10", 10, 100, "Spitzenleistung!"},
+                                           {"10", 9, 90, "Gute Leistung"},
+                                           {"10", 5, 50, "Ergebnis"},
+                                           {"10", 2, 20, "Ergebnis"},
+                                           {"10", 1, 10, "Miese Leistung"},
+                                           {"20", 15, 75, "Ergebnis"},
+                                           {"35", 17, 49, "Ergebnis"},
+                                           {"35", 18, 51, "Ergebnis"},
+                                           {"35", 26, 74, "Ergebnis"},
+                                           {"35", 31, 89, "Ergebnis"},
                                            {"35", 32, 91, "Gute Leistung"}}) {
         h.window.txtanz.setText("");
         h.window.cbospieler.setText("1");

@@ -15,15 +15,16 @@ TEST(Setup, LoadShowsTheDefaultsAndPlaysTheStartCue) {
                                               "text cbospieler 1", "enabled cmdneu 0", "sound start.wav"}));
     EXPECT_TRUE(h.saw("control cmdneu enabled=0 visible=1 focus=0 backcolor=192,192,255 text=Neu"));
     EXPECT_TRUE(h.saw("control txtzeit enabled=1 visible=1 focus=0 backcolor=255,255,255 text==/\\="));
-    EXPECT_TRUE(h.saw("control cmdnext enabled=0 visible=0 focus=0 backcolor=192,192,255 "
-                      "text=Nächste Frage (Mausklick irgendwohin)"));
+    EXPECT_TRUE(
+        h.saw("control cmdnext enabled=0 visible=0 focus=0 backcolor=192,192,255 "
+              "text=Nächste Frage (Mausklick irgendwohin)"));
     EXPECT_EQ(h.effects().back(), "exit");
 }
 
 struct StartCase {
     const char* players;
     bool promptBeforeCounters;
-    std::vector<std::string> visibleAfter;   // "name 0|1" of the boxes of players 2 and 3
+    std::vector<std::string> visibleAfter;  // "name 0|1" of the boxes of players 2 and 3
 };
 
 TEST(Setup, StartShowsTheBoxesOfThePlayersTakingPart) {

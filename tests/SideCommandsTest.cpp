@@ -1,8 +1,8 @@
 // Instructions, background picture, info, exit and the window's own keys.
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+
+#include <gtest/gtest.h>
 
 #include "tests/support/Harness.h"
 
@@ -81,11 +81,12 @@ TEST_F(SideCommandsTest, TheFarewellEndsEvenARunningGame) {
     Harness h("select cbotime 10\nclick cmdstart\nwait 2\nhold 3\nclick cmdende\nwait 20\nkey right\n");
     h.run();
     const auto tail = h.after("event cmdende GotFocus", 10);
-    EXPECT_EQ(tail, (std::vector<std::string>{
-                        "event cmdende GotFocus", "sound ende.wav",
-                        "msgbox 64 | Bis bald... | Das Velmora Quiz V.4.0 - exclusiv für www.velmora-fanclub.example.org "
-                        "=/G\\= Schau doch mal wieder rein!",
-                        "exit"}));
+    EXPECT_EQ(tail,
+              (std::vector<std::string>{
+                  "event cmdende GotFocus", "sound ende.wav",
+                  "msgbox 64 | Bis bald... | Das Velmora Quiz V.4.0 - exclusiv für www.velmora-fanclub.example.org "
+                  "=/G\\= Schau doch mal wieder rein!",
+                  "exit"}));
     EXPECT_GE(h.when("exit"), "10:00:05.000") << "after the box was closed";
 }
 

@@ -75,8 +75,10 @@ TEST(SleepingYield, PausesAndHeldBackWaitsBehaveAsWithShortYields) {
          "select cbospieler 3\nselect cbotime 5\nclick cmdstart\nwait 1.5\nkey b\nwait 12.5\ndump\n"},
         {"answer pause", "select cbotime 10\nclick cmdstart\nwait 2.3\nkey right\nwait 4.2\ndump\n"},
         {"wrong-answer pause reopens the race",
-         "select cbospieler 2\nselect cbotime 10\nclick cmdstart\nwait 1.4\nkey q\nwait 0.3\nkey wrong\nwait 5.5\ndump\n"},
-        {"a box held past the deadline", "select cbotime 5\nclick cmdstart\nwait 2.2\nhold 6\nclick cmdinfo\nwait 4.4\ndump\n"},
+         "select cbospieler 2\nselect cbotime 10\nclick cmdstart\nwait 1.4\nkey q\nwait 0.3\nkey wrong\nwait "
+         "5.5\ndump\n"},
+        {"a box held past the deadline",
+         "select cbotime 5\nclick cmdstart\nwait 2.2\nhold 6\nclick cmdinfo\nwait 4.4\ndump\n"},
         {"New game during the countdown", "select cbotime 10\nclick cmdstart\nwait 3.6\nclick cmdneu\nwait 3\ndump\n"},
         {"a click on the background skips the answer pause",
          "select cbotime 5\nclick cmdstart\nwait 1.2\nkey right\nwait 0.4\nclickat 10500 7200\nwait 7.7\ndump\n"},

@@ -16,9 +16,9 @@ TEST(Turns, BuzzerKeysChooseTheirPlayer) {
         int player;  // 0: nobody, the race opens again
     };
     const std::vector<Case> cases = {
-        {twoPlayers, "q", 1}, {twoPlayers, "Q", 1}, {twoPlayers, "b", 2}, {twoPlayers, "B", 2},
-        {twoPlayers, "p", 0}, {threePlayers, "p", 3}, {threePlayers, "P", 3}, {threePlayers, "x", 0},
-        {threePlayers, "1", 0},
+        {twoPlayers, "q", 1},   {twoPlayers, "Q", 1},   {twoPlayers, "b", 2},
+        {twoPlayers, "B", 2},   {twoPlayers, "p", 0},   {threePlayers, "p", 3},
+        {threePlayers, "P", 3}, {threePlayers, "x", 0}, {threePlayers, "1", 0},
     };
     for (const auto& c : cases) {
         Harness h(std::string(c.setup) + "click cmdstart\nkey " + c.key + "\ndump\n");
@@ -60,7 +60,8 @@ TEST(Turns, WithoutALimitTheRaceOpensTwiceAfterAUsedUpQuestion) {
 }
 
 TEST(Turns, ALockedOutPlayersKeyReopensTheRaceForTheOthers) {
-    Harness h(std::string(threePlayers) + "click cmdstart\nkey q\nkey wrong\nwait 3\nkey q\ndump\nkey p\nkey right\nwait 1\n");
+    Harness h(std::string(threePlayers) +
+              "click cmdstart\nkey q\nkey wrong\nwait 3\nkey q\ndump\nkey p\nkey right\nwait 1\n");
     h.run();
     EXPECT_EQ(h.state().lockedOut(1), 1);
     EXPECT_EQ(h.state().points(1), -1);

@@ -8,9 +8,9 @@
 
 #include "catalogue/Catalogue.h"
 #include "game/Game.h"
-#include "window/MainWindow.h"
 #include "game/SideCommands.h"
 #include "headless/HeadlessPlatform.h"
+#include "window/MainWindow.h"
 
 namespace {
 

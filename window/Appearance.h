@@ -25,10 +25,10 @@ struct Font {
 struct Appearance {
     Rect rect;
     Font font;
-    bool graphical = false;               // button showing BackColor and Picture
-    std::optional<Rgb> foreColor;         // labels
-    std::string icon;                     // resource name of a button's picture
-    std::string accessibleName;           // what a screen reader announces
+    bool graphical = false;        // button showing BackColor and Picture
+    std::optional<Rgb> foreColor;  // labels
+    std::string icon;              // resource name of a button's picture
+    std::string accessibleName;    // what a screen reader announces
 };
 
 }  // namespace quiz

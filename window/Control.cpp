@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "window/MainWindow.h"
 #include "runtime/RuntimeError.h"
 #include "window/Inventory.h"
+#include "window/MainWindow.h"
 
 namespace quiz {
 

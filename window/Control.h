@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "window/Appearance.h"
-#include "window/ControlKind.h"
 #include "runtime/Int16.h"
 #include "runtime/Rgb.h"
+#include "window/Appearance.h"
+#include "window/ControlKind.h"
 
 namespace quiz {
 
@@ -16,16 +16,16 @@ struct ControlSpec;
 
 // Kind-specific details that are fixed at design time.
 struct ControlDesign {
-    std::string text;                      // Caption or start Text
+    std::string text;  // Caption or start Text
     bool enabled = true;
     bool visible = true;
     bool tabStop = false;
-    bool isDefault = false;                // the window's default button
-    bool locked = true;                    // text box the user cannot type into
+    bool isDefault = false;  // the window's default button
+    bool locked = true;      // text box the user cannot type into
     bool multiLine = false;
-    std::vector<std::string> items;        // combo box list
+    std::vector<std::string> items;  // combo box list
     std::optional<Rgb> backColor;
-    std::string picture;                   // images: the picture at start
+    std::string picture;  // images: the picture at start
     Appearance look;
 };
 
@@ -60,8 +60,10 @@ public:
     // A disabled or invisible control refuses with a runtime error.
     void setFocus();
     bool hasFocus() const;
-    bool canTakeFocus() const;   // enabled, visible and of a kind that takes it
-    bool takesFocusKind() const { return kind_ == ControlKind::Button || kind_ == ControlKind::TextBox || kind_ == ControlKind::ComboBox; }
+    bool canTakeFocus() const;  // enabled, visible and of a kind that takes it
+    bool takesFocusKind() const {
+        return kind_ == ControlKind::Button || kind_ == ControlKind::TextBox || kind_ == ControlKind::ComboBox;
+    }
     bool editable() const { return kind_ == ControlKind::TextBox && !design_.locked; }
 
     // Handlers, attached under the names of the events.

@@ -61,14 +61,14 @@ MainWindow::MainWindow(Platform& platform)
       imgspieler3(*this, Inventory::of("imgspieler3")),
       imgback(*this, Inventory::of("imgback")),
       platform_(platform) {
-    inventory_ = {&cmdstart,    &cmdneu,       &cmdnext,     &cmdanta,     &cmdantb,     &cmdantc,     &cmdantd,
-                  &cmdanleit,   &cmdinfo,      &cmdbg,       &cmdende,     &cmdauswert,  &cmdbadanswer, &cmdupdate,
-                  &cmdwahl,     &cmdtimer,     &cmdfocus,    &txtfrage,    &txtanta,     &txtantb,     &txtantc,
-                  &txtantd,     &txterg,       &txtanz,      &txtzeit,     &txtdran,     &txtpunkte,   &txtpunkte2,
-                  &txtpunkte3,  &txtprozent,   &txtprozent2, &txtprozent3, &txthit,      &txthit2,     &cbofragen,
-                  &cbospieler,  &cbotime,      &lblfrage,    &lblanzfragen, &lblspieleranz, &lbllimit,  &lblanz,
-                  &lblrestzeit, &lblpunkte,    &lblprozent,  &lbls1,       &lbls2,       &lbls3,       &imgspieler1,
-                  &imgspieler2, &imgspieler3,  &imgback};
+    inventory_ = {&cmdstart,    &cmdneu,      &cmdnext,     &cmdanta,      &cmdantb,       &cmdantc,      &cmdantd,
+                  &cmdanleit,   &cmdinfo,     &cmdbg,       &cmdende,      &cmdauswert,    &cmdbadanswer, &cmdupdate,
+                  &cmdwahl,     &cmdtimer,    &cmdfocus,    &txtfrage,     &txtanta,       &txtantb,      &txtantc,
+                  &txtantd,     &txterg,      &txtanz,      &txtzeit,      &txtdran,       &txtpunkte,    &txtpunkte2,
+                  &txtpunkte3,  &txtprozent,  &txtprozent2, &txtprozent3,  &txthit,        &txthit2,      &cbofragen,
+                  &cbospieler,  &cbotime,     &lblfrage,    &lblanzfragen, &lblspieleranz, &lbllimit,     &lblanz,
+                  &lblrestzeit, &lblpunkte,   &lblprozent,  &lbls1,        &lbls2,         &lbls3,        &imgspieler1,
+                  &imgspieler2, &imgspieler3, &imgback};
     // Buttons, text boxes and combo boxes lie above all labels and images.
     // Among them the buttons come first, so the tiny key boxes txthit and
     // txthit2 sit hidden beneath the "Ende" button that covers them.

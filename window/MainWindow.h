@@ -17,7 +17,7 @@ namespace quiz {
 // a view draws it and forwards raw input; everything else is decided here.
 class MainWindow {
 public:
-    static constexpr int clientWidth = 11940;   // twips
+    static constexpr int clientWidth = 11940;  // twips
     static constexpr int clientHeight = 8940;
     static constexpr const char* name = "frmmain2dot0";
 
@@ -45,44 +45,44 @@ public:
     Control cmdtimer;      // never seen; stands for the countdown
     Control cmdfocus;      // never seen; stands for keeping the focus in the buzzer box
     // Text boxes:
-    Control txtfrage;      // the question
-    Control txtanta;       // the text of answer 1, beside its button
-    Control txtantb;       // the text of answer 2
-    Control txtantc;       // the text of answer 3
-    Control txtantd;       // the text of answer 4
-    Control txterg;        // the result line: "?", "Bingo!", "Falsch!", "Zeit abgelaufen!", the rating word
-    Control txtanz;        // the number of finished questions; its change checks the end of the game
-    Control txtzeit;       // the seconds left of the countdown, "=/\=" while none runs
-    Control txtdran;       // whose turn it is, or the buzzer keys "1:Q 2:B 3:P"; the logic parks the focus here
-    Control txtpunkte;     // player 1's points; red while player 1 answers
-    Control txtpunkte2;    // player 2's points (shown with two or three players)
-    Control txtpunkte3;    // player 3's points (shown with three players)
-    Control txtprozent;    // player 1's share of the finished questions, in percent
-    Control txtprozent2;   // player 2's percentage
-    Control txtprozent3;   // player 3's percentage
-    Control txthit;        // a tiny box that catches the buzzer keys q, b, p while the race is open
-    Control txthit2;       // a tiny box that catches the answer keys 1 to 4
+    Control txtfrage;     // the question
+    Control txtanta;      // the text of answer 1, beside its button
+    Control txtantb;      // the text of answer 2
+    Control txtantc;      // the text of answer 3
+    Control txtantd;      // the text of answer 4
+    Control txterg;       // the result line: "?", "Bingo!", "Falsch!", "Zeit abgelaufen!", the rating word
+    Control txtanz;       // the number of finished questions; its change checks the end of the game
+    Control txtzeit;      // the seconds left of the countdown, "=/\=" while none runs
+    Control txtdran;      // whose turn it is, or the buzzer keys "1:Q 2:B 3:P"; the logic parks the focus here
+    Control txtpunkte;    // player 1's points; red while player 1 answers
+    Control txtpunkte2;   // player 2's points (shown with two or three players)
+    Control txtpunkte3;   // player 3's points (shown with three players)
+    Control txtprozent;   // player 1's share of the finished questions, in percent
+    Control txtprozent2;  // player 2's percentage
+    Control txtprozent3;  // player 3's percentage
+    Control txthit;       // a tiny box that catches the buzzer keys q, b, p while the race is open
+    Control txthit2;      // a tiny box that catches the answer keys 1 to 4
     // Combo boxes (the options of a game, disabled while it runs):
-    Control cbofragen;     // the number of questions: 10, 15, 20, 25, 35, 50
-    Control cbospieler;    // the number of players: 1, 2, 3
-    Control cbotime;       // the time limit in seconds: 5, 10, 15, 20, 30 or "Kein"
+    Control cbofragen;   // the number of questions: 10, 15, 20, 25, 35, 50
+    Control cbospieler;  // the number of players: 1, 2, 3
+    Control cbotime;     // the time limit in seconds: 5, 10, 15, 20, 30 or "Kein"
     // Labels (fixed captions):
-    Control lblfrage;      // "Frage:" above the question
-    Control lblanzfragen;  // "Fragen:" above the number of questions
-    Control lblspieleranz; // "Spieler:" above the number of players
-    Control lbllimit;      // "Zeitlimit:" above the time limit
-    Control lblanz;        // "Fragen:" beside the number of finished questions
-    Control lblrestzeit;   // "Verbleibende Zeit:" above the countdown
-    Control lblpunkte;     // "Punkte:" before the points row
-    Control lblprozent;    // "Prozent:" before the percentage row
-    Control lbls1;         // "1" above player 1's scores
-    Control lbls2;         // "2" above player 2's scores (shown with two or three players)
-    Control lbls3;         // "3" above player 3's scores (shown with three players)
+    Control lblfrage;       // "Frage:" above the question
+    Control lblanzfragen;   // "Fragen:" above the number of questions
+    Control lblspieleranz;  // "Spieler:" above the number of players
+    Control lbllimit;       // "Zeitlimit:" above the time limit
+    Control lblanz;         // "Fragen:" beside the number of finished questions
+    Control lblrestzeit;    // "Verbleibende Zeit:" above the countdown
+    Control lblpunkte;      // "Punkte:" before the points row
+    Control lblprozent;     // "Prozent:" before the percentage row
+    Control lbls1;          // "1" above player 1's scores
+    Control lbls2;          // "2" above player 2's scores (shown with two or three players)
+    Control lbls3;          // "3" above player 3's scores (shown with three players)
     // Images:
-    Control imgspieler1;   // player 1's picture, shown while player 1 answers
-    Control imgspieler2;   // player 2's picture, in the same place
-    Control imgspieler3;   // player 3's picture, in the same place
-    Control imgback;       // the whole client area: a chosen background picture; a click here calls the next question
+    Control imgspieler1;  // player 1's picture, shown while player 1 answers
+    Control imgspieler2;  // player 2's picture, in the same place
+    Control imgspieler3;  // player 3's picture, in the same place
+    Control imgback;      // the whole client area: a chosen background picture; a click here calls the next question
 
     // The window's own events.
     std::function<void()> Form_Load, Form_Click;
@@ -144,8 +144,8 @@ private:
     friend class Control;
     struct Pending {
         enum class Type { Focus, Input } type;
-        Control* target;      // Focus: the control
-        EventKind kind;       // Focus: GotFocus or LostFocus
+        Control* target;  // Focus: the control
+        EventKind kind;   // Focus: GotFocus or LostFocus
         RawInput input;
         std::uint64_t seq;
     };
@@ -167,15 +167,15 @@ private:
     void dropIfUnfit(Control& c);
 
     Platform& platform_;
-    std::vector<Control*> inventory_;   // inventory order
-    std::vector<Control*> stacking_;    // hit-test order, topmost first
+    std::vector<Control*> inventory_;  // inventory order
+    std::vector<Control*> stacking_;   // hit-test order, topmost first
     std::vector<WindowObserver*> observers_;
     std::deque<Pending> queue_;
     std::uint64_t nextSeq_ = 0;
     // No control holds the focus when the window first shows: keys then
     // reach the window's own handler until a click or Tab places it.
     Control* focus_ = nullptr;
-    Control* pressed_ = nullptr;        // target of a press awaiting its release
+    Control* pressed_ = nullptr;  // target of a press awaiting its release
     bool pressedOnWindow_ = false;
     std::uint64_t modalCount_ = 0;
     std::uint64_t pressModalCount_ = 0;

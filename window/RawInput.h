@@ -19,15 +19,17 @@ inline constexpr int backTab = 0x1001;
 struct RawInput {
     enum class Type { Press, Release, Key, Pick, Close };
     Type type = Type::Key;
-    int x = 0, y = 0;           // twips, client coordinates
+    int x = 0, y = 0;  // twips, client coordinates
     int key = 0;
-    std::string control;        // Pick: the combo box
-    std::string item;           // Pick: the item chosen
+    std::string control;  // Pick: the combo box
+    std::string item;     // Pick: the item chosen
 
     static RawInput press(int x, int y) { return {Type::Press, x, y, 0, {}, {}}; }
     static RawInput release(int x, int y) { return {Type::Release, x, y, 0, {}, {}}; }
     static RawInput keyTyped(int code) { return {Type::Key, 0, 0, code, {}, {}}; }
-    static RawInput pick(std::string combo, std::string item) { return {Type::Pick, 0, 0, 0, std::move(combo), std::move(item)}; }
+    static RawInput pick(std::string combo, std::string item) {
+        return {Type::Pick, 0, 0, 0, std::move(combo), std::move(item)};
+    }
     static RawInput close() { return {Type::Close, 0, 0, 0, {}, {}}; }
 };
 

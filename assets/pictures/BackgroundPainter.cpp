@@ -1,35 +1,34 @@
 #include "assets/pictures/BackgroundPainter.h"
 
-#include "assets/pictures/ValueNoise.h"
-
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-#include <QLinearGradient>
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
+#include "assets/pictures/ValueNoise.h"
+
 namespace quiz::assets {
 
 namespace {
 
-double smoothstep(double edge0, double edge1, double x)
-{
+double smoothstep(double edge0, double edge1, double x) {
     const double t = std::clamp((x - edge0) / (edge1 - edge0), 0.0, 1.0);
     return t * t * (3.0 - 2.0 * t);
 }
 
-struct Colour { double r, g, b; };
+struct Colour {
+    double r, g, b;
+};
 
-Colour mix(Colour a, Colour b, double t)
-{
+Colour mix(Colour a, Colour b, double t) {
     return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
 }
 
-bool nearLabel(QPointF p, int margin)
-{
+bool nearLabel(QPointF p, int margin) {
     auto areas = BackgroundPainter::yellowLabelAreas();
     const auto blue = BackgroundPainter::blueLabelAreas();
     areas.insert(areas.end(), blue.begin(), blue.end());
@@ -38,23 +37,19 @@ bool nearLabel(QPointF p, int margin)
     });
 }
 
-} // namespace
+}  // namespace
 
-std::vector<QRect> BackgroundPainter::blueLabelAreas()
-{
+std::vector<QRect> BackgroundPainter::blueLabelAreas() {
     // "Fragen:", "Spieler:", "Zeitlimit:", "Punkte:", "Prozent:"
-    return {{16, 168, 89, 33}, {120, 168, 81, 33}, {16, 256, 81, 25}, {88, 384, 105, 41},
-            {80, 432, 129, 57}};
+    return {{16, 168, 89, 33}, {120, 168, 81, 33}, {16, 256, 81, 25}, {88, 384, 105, 41}, {80, 432, 129, 57}};
 }
 
-std::vector<QRect> BackgroundPainter::yellowLabelAreas()
-{
+std::vector<QRect> BackgroundPainter::yellowLabelAreas() {
     // "Frage:", "Fragen:" of the counter, "Verbleibende Zeit:", the "1" of player 1
     return {{16, 40, 121, 57}, {312, 256, 89, 41}, {648, 128, 121, 41}, {240, 336, 33, 41}};
 }
 
-QImage BackgroundPainter::paint()
-{
+QImage BackgroundPainter::paint() {
     QImage image(width, height, QImage::Format_RGB32);
     paintNebula(image);
     QPainter painter(&image);
@@ -65,19 +60,20 @@ QImage BackgroundPainter::paint()
     return image;
 }
 
-void BackgroundPainter::paintNebula(QImage& image)
-{
+void BackgroundPainter::paintNebula(QImage& image) {
     // The bright cloud is a sum of soft blobs (centre, radii, turn, weight),
     // placed so that it covers the blue labels and leaves a dark bay for the
     // yellow "1" of player 1 and a dark sky above for the yellow "Frage:".
-    struct Blob { double x, y, rx, ry, degrees, weight; };
+    struct Blob {
+        double x, y, rx, ry, degrees, weight;
+    };
     static constexpr Blob blobs[] = {
-        {60, 330, 150, 170, 0, 1.0},   // body, from the left edge
-        {40, 190, 90, 60, 0, 0.8},     // upper left, behind "Fragen:"
-        {160, 200, 120, 60, -8, 1.0},  // upper arm, behind "Spieler:"
-        {185, 450, 125, 65, 12, 1.0},  // lower arm, behind "Punkte:" and "Prozent:"
-        {285, 130, 120, 28, -28, 0.75}, // a tendril reaching to the upper right
-        {0, 500, 120, 110, 0, 0.8},    // lower left
+        {60, 330, 150, 170, 0, 1.0},     // body, from the left edge
+        {40, 190, 90, 60, 0, 0.8},       // upper left, behind "Fragen:"
+        {160, 200, 120, 60, -8, 1.0},    // upper arm, behind "Spieler:"
+        {185, 450, 125, 65, 12, 1.0},    // lower arm, behind "Punkte:" and "Prozent:"
+        {285, 130, 120, 28, -28, 0.75},  // a tendril reaching to the upper right
+        {0, 500, 120, 110, 0, 0.8},      // lower left
     };
     const ValueNoise warp(11);
     const ValueNoise grain(23);
@@ -137,12 +133,10 @@ void BackgroundPainter::paintNebula(QImage& image)
     }
 }
 
-void BackgroundPainter::paintStars(QPainter& painter)
-{
+void BackgroundPainter::paintStars(QPainter& painter) {
     QRandomGenerator random(20000617u);
     painter.setPen(Qt::NoPen);
-    const QColor tints[] = {QColor(255, 255, 255), QColor(200, 220, 255), QColor(255, 240, 210),
-                            QColor(255, 215, 200)};
+    const QColor tints[] = {QColor(255, 255, 255), QColor(200, 220, 255), QColor(255, 240, 210), QColor(255, 215, 200)};
 
     // Many faint stars.
     for (int i = 0; i < 1500; ++i) {
@@ -160,8 +154,7 @@ void BackgroundPainter::paintStars(QPainter& painter)
         const QPointF p(random.bounded(static_cast<double>(width)), random.bounded(static_cast<double>(height)));
         const double r = 2.0 + random.bounded(4.0);
         const QColor c = tints[random.bounded(4)];
-        if (nearLabel(p, 8))
-            continue;
+        if (nearLabel(p, 8)) continue;
         QRadialGradient glow(p, r);
         glow.setColorAt(0.0, QColor(255, 255, 255, 255));
         glow.setColorAt(0.25, QColor(c.red(), c.green(), c.blue(), 200));
@@ -191,8 +184,7 @@ void BackgroundPainter::paintStars(QPainter& painter)
     }
 }
 
-void BackgroundPainter::paintMoon(QPainter& painter)
-{
+void BackgroundPainter::paintMoon(QPainter& painter) {
     const QPointF c(598, 318);
     const double r = 17;
     painter.setPen(Qt::NoPen);
@@ -208,8 +200,7 @@ void BackgroundPainter::paintMoon(QPainter& painter)
     painter.drawEllipse(c + QPointF(6, -6), 1.8, 1.6);
 }
 
-void BackgroundPainter::paintPlanet(QPainter& painter)
-{
+void BackgroundPainter::paintPlanet(QPainter& painter) {
     const QPointF centre(700, 548);
     const double r = 138;
     const double tilt = -16.0;
@@ -245,15 +236,13 @@ void BackgroundPainter::paintPlanet(QPainter& painter)
     disc.addEllipse(QPointF(0, 0), r, r);
     painter.setClipPath(disc);
     QLinearGradient bands(0, -r, 0, r);
-    const QColor stripes[] = {QColor(70, 120, 160), QColor(120, 170, 185), QColor(60, 105, 150),
-                              QColor(150, 185, 190), QColor(90, 140, 170), QColor(50, 90, 140),
-                              QColor(130, 175, 185), QColor(70, 115, 155)};
-    for (int i = 0; i < 8; ++i)
-        bands.setColorAt(i / 7.0, stripes[i]);
+    const QColor stripes[] = {QColor(70, 120, 160), QColor(120, 170, 185), QColor(60, 105, 150),  QColor(150, 185, 190),
+                              QColor(90, 140, 170), QColor(50, 90, 140),   QColor(130, 175, 185), QColor(70, 115, 155)};
+    for (int i = 0; i < 8; ++i) bands.setColorAt(i / 7.0, stripes[i]);
     painter.setPen(Qt::NoPen);
     painter.setBrush(bands);
     painter.drawRect(QRectF(-r, -r, 2 * r, 2 * r));
-    painter.setBrush(QColor(200, 150, 120, 90)); // a storm
+    painter.setBrush(QColor(200, 150, 120, 90));  // a storm
     painter.drawEllipse(QPointF(-r * 0.35, r * 0.18), r * 0.13, r * 0.06);
     painter.restore();
 

@@ -16,17 +16,15 @@ namespace {
 
 const QColor outline(24, 26, 44);
 
-void fillAndOutline(QPainter& p, const QPainterPath& path, const QBrush& fill, double width = 1.0)
-{
+void fillAndOutline(QPainter& p, const QPainterPath& path, const QBrush& fill, double width = 1.0) {
     p.setPen(QPen(outline, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(fill);
     p.drawPath(path);
 }
 
-} // namespace
+}  // namespace
 
-QImage IconPainter::paint(Motif motif, int size)
-{
+QImage IconPainter::paint(Motif motif, int size) {
     const int canvas = std::max(size, 256);
     QImage image(canvas, canvas, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -35,21 +33,19 @@ QImage IconPainter::paint(Motif motif, int size)
         p.setRenderHint(QPainter::Antialiasing);
         p.scale(canvas / 32.0, canvas / 32.0);
         switch (motif) {
-        case Motif::Start: rocket(p); break;
-        case Motif::NewGame: circularArrows(p); break;
-        case Motif::Next: arrowRight(p); break;
-        case Motif::Background: pictureFrame(p); break;
-        case Motif::Exit: power(p); break;
+            case Motif::Start: rocket(p); break;
+            case Motif::NewGame: circularArrows(p); break;
+            case Motif::Next: arrowRight(p); break;
+            case Motif::Background: pictureFrame(p); break;
+            case Motif::Exit: power(p); break;
         }
     }
-    if (canvas != size)
-        image = image.scaledToWidth(size, Qt::SmoothTransformation);
+    if (canvas != size) image = image.scaledToWidth(size, Qt::SmoothTransformation);
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
 // A rocket flying to the upper right, with a play triangle in its porthole.
-void IconPainter::rocket(QPainter& p)
-{
+void IconPainter::rocket(QPainter& p) {
     p.save();
     p.translate(15.5, 16.5);
     p.rotate(45);
@@ -112,16 +108,14 @@ void IconPainter::rocket(QPainter& p)
     p.restore();
 
     const QPointF portOnIcon = QTransform().translate(15.5, 16.5).rotate(45).map(port);
-    QPolygonF play{portOnIcon + QPointF(-2.0, -3.2), portOnIcon + QPointF(-2.0, 3.2),
-                   portOnIcon + QPointF(3.4, 0)};
+    QPolygonF play{portOnIcon + QPointF(-2.0, -3.2), portOnIcon + QPointF(-2.0, 3.2), portOnIcon + QPointF(3.4, 0)};
     p.setPen(QPen(QColor(10, 70, 10), 0.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(QColor(80, 255, 80));
     p.drawPolygon(play);
 }
 
 // Two arrows chasing each other round a circle: start afresh.
-void IconPainter::circularArrows(QPainter& p)
-{
+void IconPainter::circularArrows(QPainter& p) {
     const QPointF c(16, 16);
     const double r = 10.0;
     QPainterPath shape;
@@ -141,8 +135,7 @@ void IconPainter::circularArrows(QPainter& p)
         const QPointF along(-std::sin(a), -std::cos(a));
         const QPointF out(std::cos(a), -std::sin(a));
         QPainterPath head;
-        head.addPolygon(QPolygonF{end + out * 5.0 - along * 0.3, end - out * 5.0 - along * 0.3,
-                                  end + along * 5.5});
+        head.addPolygon(QPolygonF{end + out * 5.0 - along * 0.3, end - out * 5.0 - along * 0.3, end + along * 5.5});
         head.closeSubpath();
         shape = shape.united(head);
     }
@@ -153,11 +146,10 @@ void IconPainter::circularArrows(QPainter& p)
 }
 
 // A thick arrow to the right: on to the next question.
-void IconPainter::arrowRight(QPainter& p)
-{
+void IconPainter::arrowRight(QPainter& p) {
     QPainterPath arrow;
-    arrow.addPolygon(QPolygonF{{3.5, 12.0}, {16.5, 12.0}, {16.5, 5.5}, {29.0, 16.0},
-                               {16.5, 26.5}, {16.5, 20.0}, {3.5, 20.0}});
+    arrow.addPolygon(
+        QPolygonF{{3.5, 12.0}, {16.5, 12.0}, {16.5, 5.5}, {29.0, 16.0}, {16.5, 26.5}, {16.5, 20.0}, {3.5, 20.0}});
     arrow.closeSubpath();
     QLinearGradient gold(0, 5, 0, 27);
     gold.setColorAt(0.0, QColor(255, 240, 110));
@@ -169,8 +161,7 @@ void IconPainter::arrowRight(QPainter& p)
 }
 
 // A framed landscape: choose a background picture.
-void IconPainter::pictureFrame(QPainter& p)
-{
+void IconPainter::pictureFrame(QPainter& p) {
     QLinearGradient wood(0, 4, 32, 28);
     wood.setColorAt(0.0, QColor(240, 200, 110));
     wood.setColorAt(1.0, QColor(160, 100, 30));
@@ -209,8 +200,7 @@ void IconPainter::pictureFrame(QPainter& p)
 }
 
 // The power symbol on a red button: leave the game.
-void IconPainter::power(QPainter& p)
-{
+void IconPainter::power(QPainter& p) {
     const QPointF c(16, 16);
     QRadialGradient red(c + QPointF(-4, -5), 17);
     red.setColorAt(0.0, QColor(255, 120, 100));

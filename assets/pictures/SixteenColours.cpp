@@ -5,8 +5,7 @@
 
 namespace quiz::assets {
 
-QImage SixteenColours::reduce(const QImage& picture)
-{
+QImage SixteenColours::reduce(const QImage& picture) {
     static const QRgb palette[16] = {
         qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
         qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
@@ -16,7 +15,7 @@ QImage SixteenColours::reduce(const QImage& picture)
     const QImage source = picture.convertToFormat(QImage::Format_ARGB32);
     QImage out(source.size(), QImage::Format_Indexed8);
     QList<QRgb> table(palette, palette + 16);
-    table.append(qRgba(0, 0, 0, 0)); // index 16: transparent
+    table.append(qRgba(0, 0, 0, 0));  // index 16: transparent
     out.setColorTable(table);
 
     for (int y = 0; y < source.height(); ++y) {

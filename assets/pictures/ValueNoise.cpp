@@ -4,8 +4,7 @@
 
 namespace quiz::assets {
 
-double ValueNoise::lattice(std::int32_t x, std::int32_t y) const
-{
+double ValueNoise::lattice(std::int32_t x, std::int32_t y) const {
     std::uint32_t h = seed_;
     h ^= static_cast<std::uint32_t>(x) * 0x27d4eb2du;
     h = (h ^ (h >> 15)) * 0x85ebca6bu;
@@ -15,8 +14,7 @@ double ValueNoise::lattice(std::int32_t x, std::int32_t y) const
     return static_cast<double>(h) / 4294967295.0;
 }
 
-double ValueNoise::at(double x, double y) const
-{
+double ValueNoise::at(double x, double y) const {
     const double fx = std::floor(x);
     const double fy = std::floor(y);
     const auto ix = static_cast<std::int32_t>(fx);
@@ -29,8 +27,7 @@ double ValueNoise::at(double x, double y) const
     return top + ty * (bottom - top);
 }
 
-double ValueNoise::cloud(double x, double y, int octaves) const
-{
+double ValueNoise::cloud(double x, double y, int octaves) const {
     double sum = 0.0;
     double weight = 1.0;
     double total = 0.0;

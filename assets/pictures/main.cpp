@@ -1,11 +1,6 @@
 // make-pictures: paints the game's pictures into the folder given as argument.
 // Needs no display: it runs on Qt's offscreen platform.
 
-#include "assets/pictures/BackgroundPainter.h"
-#include "assets/pictures/IconPainter.h"
-#include "assets/pictures/PlayerPainter.h"
-#include "assets/pictures/SixteenColours.h"
-
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -13,25 +8,26 @@
 #include <QString>
 #include <cstdio>
 
+#include "assets/pictures/BackgroundPainter.h"
+#include "assets/pictures/IconPainter.h"
+#include "assets/pictures/PlayerPainter.h"
+#include "assets/pictures/SixteenColours.h"
+
 using namespace quiz::assets;  // NOLINT(google-build-using-namespace)
 
 namespace {
 
-bool save(const QImage& image, const QDir& folder, const QString& name, int quality = -1)
-{
+bool save(const QImage& image, const QDir& folder, const QString& name, int quality = -1) {
     const QString path = folder.filePath(name);
-    if (image.save(path, nullptr, quality))
-        return true;
+    if (image.save(path, nullptr, quality)) return true;
     std::fprintf(stderr, "make-pictures: cannot write %s\n", qPrintable(path));
     return false;
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = QGuiApplication::arguments();
     if (args.size() != 2) {

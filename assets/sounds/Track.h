@@ -15,13 +15,13 @@ public:
 
     // Timbre and envelope of a pitched voice.
     struct Voice {
-        std::vector<double> partials{1.0}; // amplitude of harmonic 1, 2, 3, ...
-        double attack = 0.01;              // seconds, raised-cosine ramp
-        double decay = 0.0;                // time constant in seconds; 0 = held
-        double release = 0.05;             // seconds, raised-cosine ramp at the end
-        double vibratoDepth = 0.0;         // semitones
-        double vibratoRate = 0.0;          // Hz
-        double detune = 0.0;               // a second copy this many cents up (0 = none)
+        std::vector<double> partials{1.0};  // amplitude of harmonic 1, 2, 3, ...
+        double attack = 0.01;               // seconds, raised-cosine ramp
+        double decay = 0.0;                 // time constant in seconds; 0 = held
+        double release = 0.05;              // seconds, raised-cosine ramp at the end
+        double vibratoDepth = 0.0;          // semitones
+        double vibratoRate = 0.0;           // Hz
+        double detune = 0.0;                // a second copy this many cents up (0 = none)
     };
 
     explicit Track(double seconds);
@@ -31,8 +31,7 @@ public:
 
     // A note whose pitch moves through the given (seconds from start, Hz)
     // points, exponentially between them, with one continuous phase.
-    void glide(double start, const std::vector<std::pair<double, double>>& path, double amp,
-               const Voice& voice);
+    void glide(double start, const std::vector<std::pair<double, double>>& path, double amp, const Voice& voice);
 
     // A struck bell: inharmonic partials that die away, the high ones faster.
     void bell(double start, double length, double freq, double amp, double decay);
@@ -55,7 +54,7 @@ private:
     double nextNoise();
 
     std::vector<double> data_;
-    std::uint32_t noiseState_ = 0x2545F491u; // fixed seed: every build gives the same files
+    std::uint32_t noiseState_ = 0x2545F491u;  // fixed seed: every build gives the same files
 };
 
 }  // namespace quiz::assets

@@ -11,30 +11,26 @@ namespace quiz::assets {
 namespace {
 
 // RIFF is little-endian whatever machine builds the game.
-void put(std::string& out, std::uint32_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFFu));
+void put(std::string& out, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFFu));
 }
 
-} // namespace
+}  // namespace
 
-bool WavWriter::write(const std::filesystem::path& file, const std::vector<double>& samples,
-                      int sampleRate)
-{
+bool WavWriter::write(const std::filesystem::path& file, const std::vector<double>& samples, int sampleRate) {
     const auto dataBytes = static_cast<std::uint32_t>(samples.size() * 2);
     std::string out;
     out.reserve(44 + dataBytes);
     out += "RIFF";
     put(out, 36 + dataBytes, 4);
     out += "WAVEfmt ";
-    put(out, 16, 4);                                       // size of the fmt chunk
-    put(out, 1, 2);                                        // PCM
-    put(out, 1, 2);                                        // mono
+    put(out, 16, 4);  // size of the fmt chunk
+    put(out, 1, 2);   // PCM
+    put(out, 1, 2);   // mono
     put(out, static_cast<std::uint32_t>(sampleRate), 4);
-    put(out, static_cast<std::uint32_t>(sampleRate) * 2, 4); // bytes per second
-    put(out, 2, 2);                                        // bytes per frame
-    put(out, 16, 2);                                       // bits per sample
+    put(out, static_cast<std::uint32_t>(sampleRate) * 2, 4);  // bytes per second
+    put(out, 2, 2);                                           // bytes per frame
+    put(out, 16, 2);                                          // bits per sample
     out += "data";
     put(out, dataBytes, 4);
     for (double s : samples) {

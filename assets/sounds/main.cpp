@@ -1,17 +1,16 @@
 // make-sounds: writes the game's sound cues into the folder given as argument.
 
-#include "assets/sounds/SoundBook.h"
-#include "assets/sounds/Track.h"
-#include "assets/sounds/WavWriter.h"
-
 #include <filesystem>
 #include <iostream>
 #include <system_error>
 
+#include "assets/sounds/SoundBook.h"
+#include "assets/sounds/Track.h"
+#include "assets/sounds/WavWriter.h"
+
 using namespace quiz::assets;  // NOLINT(google-build-using-namespace)
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 2) {
         std::cerr << "usage: make-sounds <output folder>\n";
         return 2;

@@ -7,6 +7,10 @@
 // Prints "MAP_MS FRAME_MS" and ends the program again.
 //   quiz-first-frame PROGRAM [ARGUMENTS...]
 // The program runs in the current directory, with the current environment.
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -14,10 +18,6 @@
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <chrono>
-#include <cstdio>
-#include <thread>
 
 namespace {
 
@@ -34,8 +34,7 @@ long windowPid(Display* d, Window w) {
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
     long pid = -1;
-    if (XGetWindowProperty(d, w, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &count, &after, &data) ==
-            Success &&
+    if (XGetWindowProperty(d, w, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &count, &after, &data) == Success &&
         data && format == 32 && count == 1)
         pid = static_cast<long>(*reinterpret_cast<unsigned long*>(data));
     if (data) XFree(data);
@@ -84,8 +83,8 @@ int main(int argc, char** argv) {
     const Window root = DefaultRootWindow(d);
     const int screenW = DisplayWidth(d, DefaultScreen(d));
     const int screenH = DisplayHeight(d, DefaultScreen(d));
-    XImage* before = XGetImage(d, root, 0, 0, static_cast<unsigned>(screenW), static_cast<unsigned>(screenH),
-                               AllPlanes, ZPixmap);
+    XImage* before =
+        XGetImage(d, root, 0, 0, static_cast<unsigned>(screenW), static_cast<unsigned>(screenH), AllPlanes, ZPixmap);
     XSelectInput(d, root, SubstructureNotifyMask);
     XSync(d, False);
 

@@ -22,10 +22,10 @@
 #ifdef QUIZ_MINIMAL_WITH_TEXT
 #include <QLabel>
 
-#include "window/MainWindow.h"
 #include "headless/HeadlessPlatform.h"
 #include "qt/QtFonts.h"
 #include "qt/QtScale.h"
+#include "window/MainWindow.h"
 #endif
 
 int main(int argc, char** argv) {

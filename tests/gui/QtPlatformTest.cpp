@@ -2,21 +2,19 @@
 // its limits, the dialog's filters and start folder, keys, twips, the clock,
 // the working directory, starting programs, silent sound, and the pump that
 // sleeps to the next second but wakes for input.
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFontInfo>
 #include <QFile>
+#include <QFontInfo>
 #include <QImage>
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "window/MainWindow.h"
-#include "runtime/RuntimeError.h"
+#include <gtest/gtest.h>
+
 #include "qt/QtClock.h"
 #include "qt/QtEventPump.h"
 #include "qt/QtFileDialog.h"
@@ -29,6 +27,8 @@
 #include "qt/QtScale.h"
 #include "qt/QtSoundPlayer.h"
 #include "qt/QtWorkingDirectory.h"
+#include "runtime/RuntimeError.h"
+#include "window/MainWindow.h"
 
 namespace quiz {
 namespace {
@@ -136,7 +136,8 @@ TEST_F(QtPlatformTest, WindowsFontsBecomeTheirFreeStandIns) {
         const QFont f = QtFonts::font({family, 13.5, 700, false});
         // Qt names the foundry too where two provide a family: "Z003 [urw]".
         const QString drawn = QFontInfo(f).family().section(QStringLiteral(" ["), 0, 0);
-        EXPECT_EQ(drawn.toStdString(), QtFonts::substitutes(QString::fromLatin1(family)).first().toStdString()) << family;
+        EXPECT_EQ(drawn.toStdString(), QtFonts::substitutes(QString::fromLatin1(family)).first().toStdString())
+            << family;
         EXPECT_EQ(f.pointSizeF(), 13.5);
         EXPECT_EQ(f.weight(), QFont::Bold);
     }

@@ -2,18 +2,17 @@
 // first frame: the sound module, loaded only after it, and the pictures and
 // fonts of the head start. Each must still deliver exactly what a direct
 // load would.
-#include <gtest/gtest.h>
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
-
 #include <memory>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "qt/QtHeadStart.h"
 #include "qt/QtPictureLoader.h"
@@ -140,8 +139,8 @@ TEST_F(HeadStart, DeliversEveryPictureAsADirectLoadWould) {
 TEST_F(HeadStart, AMissingPictureIsNullWithoutAWarning) {
     static QStringList said;
     said.clear();
-    const QtMessageHandler before = qInstallMessageHandler(
-        [](QtMsgType, const QMessageLogContext&, const QString& text) { said.append(text); });
+    const QtMessageHandler before =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) { said.append(text); });
     {
         QtHeadStart start({QStringLiteral(":/pictures/neu2.png")}, {dir.filePath(QStringLiteral("missing.jpg"))});
         EXPECT_TRUE(start.picture(QStringLiteral(":/pictures/neu2.png")).isNull());

@@ -11,11 +11,11 @@
 #include <set>
 #include <sstream>
 
-#include "tests/support/TestCatalogue.h"
 #include "game/Game.h"
-#include "window/MainWindow.h"
 #include "game/SideCommands.h"
 #include "headless/HeadlessPlatform.h"
+#include "tests/support/TestCatalogue.h"
+#include "window/MainWindow.h"
 
 namespace {
 
@@ -29,7 +29,9 @@ struct Fault {
 std::string randomScenario(std::uint32_t seed, const std::string& files) {
     std::mt19937 rng(seed);
     auto chance = [&](double p) { return std::uniform_real_distribution<>(0, 1)(rng) < p; };
-    auto pick = [&](const std::vector<std::string>& v) { return v[std::uniform_int_distribution<std::size_t>(0, v.size() - 1)(rng)]; };
+    auto pick = [&](const std::vector<std::string>& v) {
+        return v[std::uniform_int_distribution<std::size_t>(0, v.size() - 1)(rng)];
+    };
     auto seconds = [&](double lo, double hi) {
         std::ostringstream s;
         s << std::uniform_int_distribution<int>(static_cast<int>(lo * 100), static_cast<int>(hi * 100))(rng) / 100.0;
@@ -38,12 +40,13 @@ std::string randomScenario(std::uint32_t seed, const std::string& files) {
     const std::vector<std::string> combos[] = {{"cbofragen", "10", "15", "20", "25", "35", "50"},
                                                {"cbospieler", "1", "2", "3"},
                                                {"cbotime", "5", "10", "15", "20", "30", "Kein"}};
-    const std::vector<std::string> keys = {"1", "2", "3", "4", "right", "right", "wrong", "q", "b", "p", "Q", "B",
-                                           "P", "x", "a", "0", "5", "enter", "tab", "backtab", "space", "backspace", "ä"};
-    const std::vector<std::string> controls = {"cmdstart", "cmdneu",   "cmdanta",  "cmdantb", "cmdantc", "cmdantd",
-                                               "cmdanleit", "cmdinfo", "cmdbg",    "txtfrage", "txtanta", "txterg",
-                                               "txtdran",   "txthit",  "txthit2",  "lblfrage", "imgspieler1", "imgback",
-                                               "cmdnext",   "txtpunkte2", "cbofragen"};
+    const std::vector<std::string> keys = {"1", "2",     "3",   "4",       "right", "right",     "wrong", "q",
+                                           "b", "p",     "Q",   "B",       "P",     "x",         "a",     "0",
+                                           "5", "enter", "tab", "backtab", "space", "backspace", "ä"};
+    const std::vector<std::string> controls = {
+        "cmdstart", "cmdneu",   "cmdanta",     "cmdantb", "cmdantc", "cmdantd",    "cmdanleit",
+        "cmdinfo",  "cmdbg",    "txtfrage",    "txtanta", "txterg",  "txtdran",    "txthit",
+        "txthit2",  "lblfrage", "imgspieler1", "imgback", "cmdnext", "txtpunkte2", "cbofragen"};
     std::ostringstream sc;
     sc << "seed " << seed << "\n";
     for (const auto& c : combos)
@@ -52,21 +55,33 @@ std::string randomScenario(std::uint32_t seed, const std::string& files) {
     const int steps = std::uniform_int_distribution<int>(20, 220)(rng);
     for (int i = 0; i < steps; ++i) {
         const double r = std::uniform_real_distribution<>(0, 1)(rng);
-        if (r < 0.40) sc << "key " << pick(keys) << "\n";
-        else if (r < 0.58) sc << "wait " << seconds(0.01, 3) << "\n";
-        else if (r < 0.64) sc << "wait " << seconds(4, 36) << "\n";
-        else if (r < 0.74) sc << "clickat " << rng() % 12000 << " " << rng() % 9000 << "\n";
-        else if (r < 0.84) sc << "click " << pick(controls) << "\n";
+        if (r < 0.40)
+            sc << "key " << pick(keys) << "\n";
+        else if (r < 0.58)
+            sc << "wait " << seconds(0.01, 3) << "\n";
+        else if (r < 0.64)
+            sc << "wait " << seconds(4, 36) << "\n";
+        else if (r < 0.74)
+            sc << "clickat " << rng() % 12000 << " " << rng() % 9000 << "\n";
+        else if (r < 0.84)
+            sc << "click " << pick(controls) << "\n";
         else if (r < 0.88) {
             const auto& c = combos[rng() % 3];
             sc << "select " << c[0] << " " << c[1 + rng() % (c.size() - 1)] << "\n";
-        } else if (r < 0.92) sc << "click cmdneu\n";
-        else if (r < 0.95) sc << "hold " << seconds(0, 12) << "\n";
-        else if (r < 0.97) sc << "file " << files << "/" << pick({"bild.png", "text.jpg", "fehlt.gif", ".", "leer.bmp"}) << "\n";
-        else if (r < 0.985) sc << "click cmdstart\n";
-        else if (r < 0.993) sc << "click cmdende\n";
-        else if (r < 0.997) sc << "close\n";
-        else sc << "dump\n";
+        } else if (r < 0.92)
+            sc << "click cmdneu\n";
+        else if (r < 0.95)
+            sc << "hold " << seconds(0, 12) << "\n";
+        else if (r < 0.97)
+            sc << "file " << files << "/" << pick({"bild.png", "text.jpg", "fehlt.gif", ".", "leer.bmp"}) << "\n";
+        else if (r < 0.985)
+            sc << "click cmdstart\n";
+        else if (r < 0.993)
+            sc << "click cmdende\n";
+        else if (r < 0.997)
+            sc << "close\n";
+        else
+            sc << "dump\n";
     }
     return sc.str();
 }
@@ -105,7 +120,8 @@ public:
         for (const Control* box : {&w_.txtprozent, &w_.txtprozent2, &w_.txtprozent3}) {
             if (box->text().empty()) continue;
             const int v = std::stoi(box->text());
-            if (v < 0 || v > 100 || std::to_string(v) != box->text()) throw Fault{box->name() + " shows " + box->text()};
+            if (v < 0 || v > 100 || std::to_string(v) != box->text())
+                throw Fault{box->name() + " shows " + box->text()};
         }
         if (const Control* f = w_.focus(); f && !f->canTakeFocus()) throw Fault{"focus rests on " + f->name()};
     }
@@ -159,11 +175,16 @@ int main(int argc, char** argv) {
     bool sleeping = false;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string a = argv[i];
-        if (a == "--games") games = std::stol(argv[i + 1]);
-        else if (a == "--first") first = static_cast<std::uint32_t>(std::stoul(argv[i + 1]));
-        else if (a == "--catalogue") builtin = std::string(argv[i + 1]) == "builtin";
-        else if (a == "--print") printSeed = std::stol(argv[i + 1]);
-        else if (a == "--yield") sleeping = std::string(argv[i + 1]) == "sleeping";
+        if (a == "--games")
+            games = std::stol(argv[i + 1]);
+        else if (a == "--first")
+            first = static_cast<std::uint32_t>(std::stoul(argv[i + 1]));
+        else if (a == "--catalogue")
+            builtin = std::string(argv[i + 1]) == "builtin";
+        else if (a == "--print")
+            printSeed = std::stol(argv[i + 1]);
+        else if (a == "--yield")
+            sleeping = std::string(argv[i + 1]) == "sleeping";
     }
     // A few files for the background dialog: a picture, text named .jpg, an empty file.
     const auto files = std::filesystem::temp_directory_path() / ("quiz-monkey-" + std::to_string(::getpid()));

@@ -28,7 +28,8 @@ std::vector<std::string> Harness::effects() const {
 
 std::vector<std::string> Harness::after(const std::string& from, std::size_t n) const {
     const auto all = effects();
-    auto it = std::find_if(all.begin(), all.end(), [&](const std::string& e) { return e.find(from) != std::string::npos; });
+    auto it =
+        std::find_if(all.begin(), all.end(), [&](const std::string& e) { return e.find(from) != std::string::npos; });
     std::vector<std::string> out;
     for (; it != all.end() && out.size() < n; ++it) out.push_back(*it);
     return out;

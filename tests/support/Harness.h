@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/TestCatalogue.h"
 #include "game/Game.h"
-#include "window/MainWindow.h"
 #include "game/SideCommands.h"
 #include "headless/HeadlessPlatform.h"
+#include "tests/support/TestCatalogue.h"
+#include "window/MainWindow.h"
 
 namespace quiz::test {
 

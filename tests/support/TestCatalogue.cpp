@@ -15,8 +15,11 @@ const Catalogue& testCatalogue() {
             for (int n = 1; n <= 369; ++n) {
                 const auto i = static_cast<std::size_t>(n - 1);
                 texts[i * 5] = "Frage " + std::to_string(n) + "?";
-                for (std::size_t a = 0; a < 4; ++a) texts[i * 5 + 1 + a] = std::to_string(n) + "-" + std::to_string(a + 1);
-                entries[i] = {n, texts[i * 5], {texts[i * 5 + 1], texts[i * 5 + 2], texts[i * 5 + 3], texts[i * 5 + 4]},
+                for (std::size_t a = 0; a < 4; ++a)
+                    texts[i * 5 + 1 + a] = std::to_string(n) + "-" + std::to_string(a + 1);
+                entries[i] = {n,
+                              texts[i * 5],
+                              {texts[i * 5 + 1], texts[i * 5 + 2], texts[i * 5 + 3], texts[i * 5 + 4]},
                               keyOf(n)};
             }
         }

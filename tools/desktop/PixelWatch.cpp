@@ -6,16 +6,16 @@
 // each, so the watched program gets no message of any kind: its event loop
 // is not woken, as a query over AT-SPI would wake it. The first line is the
 // rectangle as it was at the start.
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-#include <X11/extensions/Xdamage.h>
-#include <poll.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <string>
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/Xdamage.h>
+#include <poll.h>
 
 namespace {
 
@@ -37,7 +37,8 @@ std::uint64_t hashOf(XImage* image) {
 }
 
 bool readHash(Display* display, Window window, int x, int y, int w, int h, std::uint64_t& out) {
-    XImage* image = XGetImage(display, window, x, y, static_cast<unsigned>(w), static_cast<unsigned>(h), AllPlanes, ZPixmap);
+    XImage* image =
+        XGetImage(display, window, x, y, static_cast<unsigned>(w), static_cast<unsigned>(h), AllPlanes, ZPixmap);
     if (!image) return false;
     out = hashOf(image);
     XDestroyImage(image);
@@ -88,8 +89,8 @@ int main(int argc, char** argv) {
         if (event.type != damageEvent + XDamageNotify) continue;
         const double at = wallClock();
         const auto& d = reinterpret_cast<const XDamageNotifyEvent&>(event);
-        const bool touches = d.area.x < x + w && d.area.x + d.area.width > x && d.area.y < y + h &&
-                             d.area.y + d.area.height > y;
+        const bool touches =
+            d.area.x < x + w && d.area.x + d.area.width > x && d.area.y < y + h && d.area.y + d.area.height > y;
         if (!touches) continue;
         std::uint64_t now = 0;
         if (!readHash(display, window, x, y, w, h, now)) break;

@@ -5,8 +5,8 @@ namespace quiz {
 
 struct FileDialogSettings {
     std::string title;
-    std::string filter;       // "Description|pattern|Description|pattern..."
-    std::string initialDir;   // where the dialog opens
+    std::string filter;      // "Description|pattern|Description|pattern..."
+    std::string initialDir;  // where the dialog opens
 };
 
 // Modal open-file dialog: the chosen file name, or "" when cancelled.

@@ -1,4 +1,5 @@
 #pragma once
+#include "runtime/RandomSource.h"
 #include "window/platform/Clock.h"
 #include "window/platform/EventPump.h"
 #include "window/platform/FileDialog.h"
@@ -6,7 +7,6 @@
 #include "window/platform/MessageBoxes.h"
 #include "window/platform/PictureLoader.h"
 #include "window/platform/ProgramStarter.h"
-#include "runtime/RandomSource.h"
 #include "window/platform/SoundPlayer.h"
 #include "window/platform/WorkingDirectory.h"
 
