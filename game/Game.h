@@ -97,19 +97,19 @@ public:
     static double number(const std::string& text);
 
 private:
-    void attachHandlers();
-    void questionUsedUp();
-    void singlePlayerRating();
-    void twoPlayerResult();
-    void threePlayerRanking();
-    void announce(Cue cue, const std::string& title, const std::string& message, BoxStyle style);
-    void timeOut();
-    void twoSecondPause(const std::function<void()>& endAction);
-    void showNumber(Control& box, int value);
-    void disableAnswerButtons();
-    bool playersAre(const char* count) const;
-    void play(Cue cue);
-    TimeOfDay now();
+    void attachHandlers();      // ties the entry points to the window's events
+    void questionUsedUp();      // every player answered wrong: the question counts as done
+    void singlePlayerRating();  // the rating of one player by percentage, in a message box
+    void twoPlayerResult();     // the winner of two players, or a tie
+    void threePlayerRanking();  // the ranking of three players
+    void announce(Cue cue, const std::string& title, const std::string& message, BoxStyle style);  // cue, then box
+    void timeOut();                                               // the countdown reached its deadline
+    void twoSecondPause(const std::function<void()>& endAction);  // the pauses after a time-out
+    void showNumber(Control& box, int value);                     // a number as its plain decimal text
+    void disableAnswerButtons();                                  // buttons "1" to "4", in this order
+    bool playersAre(const char* count) const;                     // the player count's text, compared as text
+    void play(Cue cue);                                           // a sound cue, asynchronously
+    TimeOfDay now();                                              // the clock, in whole seconds
 
     MainWindow& w_;
     const Catalogue& catalogue_;
