@@ -42,7 +42,9 @@ int run(quiz::QtHeadStart& headStart) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    quiz::QtDesktop::expectDisplay();
     QApplication app(argc, argv);
+    quiz::QtDesktop::displayFound();
     // The buttons want their icons at once; the player pictures come later,
     // the background only for the first paint.
     QStringList icons, photos;

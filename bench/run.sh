@@ -12,6 +12,9 @@
 #     turn of the second the countdown box changes (median, p95, max), with
 #     the CPU share of the same runs, without and with input
 #     (tick-lag/tick_lag.py, 2 x 60 s)
+#   - a repaint of the whole window and a countdown tick, at the design's
+#     800 x 600 and full screen at 1920 x 1080 (quiz-frame-time, in a session
+#     with a 1920 x 1080 screen)
 #   - start to first frame on the screen, velmora-quiz against the minimal
 #     Qt Widgets window, median of 9 starts each, taken in turns (single
 #     starts on this kind of machine scatter by 10 % and more)
@@ -38,7 +41,8 @@ cue=$build/stage/start.wav
 first_frame=$build/bench/quiz-first-frame
 headless=$build/bench/quiz-bench-headless
 watcher=$build/tools/quiz-pixel-watch
-for f in "$watcher" "$binary" "$minimal" "$minimal_sound" "$minimal_text" "$first_frame" "$headless"; do
+frame_time=$build/bench/quiz-frame-time
+for f in "$frame_time" "$watcher" "$binary" "$minimal" "$minimal_sound" "$minimal_text" "$first_frame" "$headless"; do
   [ -x "$f" ] || { echo "missing $f: build BUILD_DIR first (with QUIZ_WITH_QT and X11)" >&2; exit 2; }
 done
 log() { echo "$*" >&2; }
@@ -109,6 +113,27 @@ for run in idle input; do
   verdict=$(awk -v p="$(field cpu_pct)" 'BEGIN { print (p < 1) ? "met" : "MISSED" }')
   row "CPU in the same run, $what" "$(field cpu_pct) % of one core" "< 1 % of one core" "$verdict" ""
 done
+
+# --- drawing at the design's size and full screen ---------------------------------------
+log "a repaint and a countdown tick at 800 x 600 and 1920 x 1080..."
+frames=$(SESSION_SCREEN=1920x1080 "$here/../tools/desktop/run-in-session.sh" /dev/stdin <<PY
+import subprocess
+print(subprocess.run(["$frame_time"], cwd="$(dirname "$binary")", capture_output=True, text=True).stdout)
+PY
+)
+small=$(grep '^800x600 ' <<<"$frames")
+large=$(grep '^1920x1080 ' <<<"$frames")
+if [ -n "$small" ] && [ -n "$large" ]; then
+  read -r _ s_repaint s_tick <<<"$small"
+  read -r _ l_repaint l_tick <<<"$large"
+  row "repaint of the whole window, 800 x 600 / 1920 x 1080 full screen (real window, median of 60)" \
+    "$s_repaint ms / $l_repaint ms" "for comparison" "-" "the layout scaled to the window, text laid out anew"
+  verdict=$(awk -v t="$l_tick" 'BEGIN { print (t < 16.7 / 4) ? "met" : "MISSED" }')
+  row "a countdown tick drawn, 800 x 600 / 1920 x 1080 full screen (median of 60)" "$s_tick ms / $l_tick ms" \
+    "well under a frame (< 4 ms of 16.7)" "$verdict" "only the countdown box is drawn anew"
+else
+  row "repaint and countdown tick at 800 x 600 and 1920 x 1080" "not measured" "" "FAILED" "quiz-frame-time gave no lines"
+fi
 
 # --- in a real window: the first frame and the memory -------------------------------------
 . "$here/../tools/desktop/session.sh"

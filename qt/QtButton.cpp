@@ -7,9 +7,13 @@ namespace quiz {
 
 QtButton::QtButton(QWidget* parent) : QPushButton(parent) { setFocusPolicy(Qt::NoFocus); }
 
-void QtButton::setPictures(QPixmap normal, QPixmap down, int side) {
+void QtButton::setPictures(QPixmap normal, QPixmap down) {
     normal_ = std::move(normal);
     down_ = std::move(down);
+    update();
+}
+
+void QtButton::setPictureSide(int side) {
     side_ = side;
     update();
 }

@@ -12,7 +12,8 @@ namespace quiz {
 class QtButton : public QPushButton {
 public:
     explicit QtButton(QWidget* parent);
-    void setPictures(QPixmap normal, QPixmap down, int side);
+    void setPictures(QPixmap normal, QPixmap down);
+    void setPictureSide(int side);
     void setPressedLook(bool on);
     bool pressedLook() const { return pressed_; }
 

@@ -5,6 +5,7 @@
 
 #include "qt/QtButton.h"
 #include "qt/QtFonts.h"
+#include "qt/QtLabel.h"
 #include "qt/QtLineBox.h"
 #include "qt/QtMemoBox.h"
 #include "qt/QtOptionBox.h"
@@ -46,10 +47,8 @@ void QtControlPresenter::create(QWidget* parent) {
                 if (design.backColor) pal.setColor(QPalette::Button, colour(*design.backColor));
                 button_->setPalette(pal);
             }
-            if (!look.icon.empty()) {
-                button_->setPictures(picture(look.icon + ".png", pictures_), picture(look.icon + "2.png", pictures_),
-                                     scale_.px(32 * 15));
-            }
+            if (!look.icon.empty())
+                button_->setPictures(picture(look.icon + ".png", pictures_), picture(look.icon + "2.png", pictures_));
             break;
         }
         case ControlKind::TextBox:
@@ -63,18 +62,17 @@ void QtControlPresenter::create(QWidget* parent) {
             for (const auto& item : design.items) combo_->addItem(QString::fromStdString(item));
             combo_->setMaxVisibleItems(static_cast<int>(design.items.size()));
             break;
-        case ControlKind::Label:
-            widget_ = label_ = new QLabel(parent);
-            label_->setTextFormat(Qt::PlainText);
-            label_->setWordWrap(true);
-            label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            label_->setAttribute(Qt::WA_TranslucentBackground);
+        case ControlKind::Label: {
+            auto* label = new QtLabel(parent);
+            label->setWeight(look.font.weight);
+            widget_ = label_ = label;
             if (look.foreColor) {
                 QPalette pal = label_->palette();
                 pal.setColor(QPalette::WindowText, colour(*look.foreColor));
                 label_->setPalette(pal);
             }
             break;
+        }
         case ControlKind::Image:
             widget_ = label_ = new QLabel(parent);
             label_->setScaledContents(true);
@@ -83,9 +81,16 @@ void QtControlPresenter::create(QWidget* parent) {
     }
     widget_->setObjectName(QString::fromStdString(control_.name()));
     widget_->setFocusPolicy(Qt::NoFocus);
-    widget_->setGeometry(scale_.rect(look.rect));
-    if (control_.kind() != ControlKind::Image) widget_->setFont(QtFonts::font(look.font));
+    applyScale();
     if (!look.accessibleName.empty()) widget_->setAccessibleName(QString::fromStdString(look.accessibleName));
+}
+
+void QtControlPresenter::applyScale() {
+    const Appearance& look = control_.look();
+    widget_->setGeometry(scale_.rect(look.rect));
+    if (control_.kind() != ControlKind::Image) widget_->setFont(QtFonts::font(look.font, scale_.fontFactor()));
+    // The icons are 32 x 32 pixels at 96 DPI and grow with the window.
+    if (button_) button_->setPictureSide(scale_.px(32 * 15));
 }
 
 void QtControlPresenter::applyAll() {

@@ -33,6 +33,8 @@ public:
 
     void apply(Property what);
     void applyAll();
+    // Place, size, font and picture size at the view's current scale.
+    void applyScale();
 
     // A picture of the window's resources (":/pictures/NAME"), or of the
     // picture loader when NAME is a key it returned; a null pixmap if neither.

@@ -6,11 +6,38 @@
 #include <QLocale>
 #include <QStyleFactory>
 #include <QTranslator>
+#include <cstdio>
+#include <cstdlib>
 
 #include "qt/QtComboAccessible.h"
 #include "qt/QtFonts.h"
 
 namespace quiz {
+namespace {
+
+QtMessageHandler passOn = nullptr;
+QStringList& heldBack() {
+    static QStringList messages;
+    return messages;
+}
+
+void whileLookingForADisplay(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", QtDesktop::noDisplay);
+        std::_Exit(1);
+    }
+    heldBack().append(message);
+}
+
+}  // namespace
+
+void QtDesktop::expectDisplay() { passOn = qInstallMessageHandler(whileLookingForADisplay); }
+
+void QtDesktop::displayFound() {
+    qInstallMessageHandler(passOn);
+    for (const QString& m : heldBack()) qWarning("%s", qPrintable(m));
+    heldBack().clear();
+}
 
 void QtDesktop::prepare(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("velmora-quiz"));

@@ -13,7 +13,7 @@ const std::vector<std::pair<const char*, QStringList>>& table() {
         {"MS Sans Serif", {"Liberation Sans", "Nimbus Sans", "Arimo", "DejaVu Sans"}},
         {"Arial", {"Liberation Sans", "Nimbus Sans", "Arimo", "DejaVu Sans"}},
         {"Small Fonts", {"DejaVu Sans", "Liberation Sans"}},
-        {"Papyrus", {"Z003", "URW Chancery L", "P052", "DejaVu Serif"}},
+        {"Papyrus", {"P052", "URW Palladio L", "DejaVu Serif"}},
         {"VAG Round", {"Comfortaa", "URW Gothic", "DejaVu Sans"}},
         {"Viner Hand ITC", {"Dancing Script", "Z003", "URW Chancery L", "DejaVu Serif"}},
         {"Bookman Old Style", {"URW Bookman", "URW Bookman L", "P052", "DejaVu Serif"}},
@@ -50,9 +50,9 @@ QString QtFonts::installedFamily(const QString& family) {
     return family;
 }
 
-QFont QtFonts::font(const Font& f) {
+QFont QtFonts::font(const Font& f, double factor) {
     QFont q(installedFamily(QString::fromStdString(f.family)));
-    q.setPointSizeF(f.points);
+    q.setPointSizeF(f.points * factor);
     q.setWeight(static_cast<QFont::Weight>(f.weight));
     q.setItalic(f.italic);
     return q;

@@ -71,7 +71,13 @@ bool QtInputFilter::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease) {
             mouse(static_cast<const QMouseEvent&>(*event));
         } else if (event->type() == QEvent::KeyPress) {
-            const int code = keyCode(static_cast<const QKeyEvent&>(*event));
+            const auto& key = static_cast<const QKeyEvent&>(*event);
+            // F11 is the window's own, as on every desktop: full screen or not.
+            if (key.key() == Qt::Key_F11) {
+                if (toggleFullScreen && !key.isAutoRepeat()) toggleFullScreen();
+                return true;
+            }
+            const int code = keyCode(key);
             if (code >= 0) forward(RawInput::keyTyped(code));
         }
         // A double click arrives as a press followed by this extra event:
@@ -88,14 +94,14 @@ bool QtInputFilter::takeListRelease(QObject* watched, const QMouseEvent& e) {
     listRelease_ = false;
     const QPointF at = root_.mapFromGlobal(e.globalPosition());
     if (pressedLook) pressedLook(nullptr);
-    forward(RawInput::release(scale_.twips(at.x()), scale_.twips(at.y())));
+    forward(RawInput::release(scale_.twipsX(at.x()), scale_.twipsY(at.y())));
     return true;
 }
 
 void QtInputFilter::mouse(const QMouseEvent& e) {
     if (e.button() != Qt::LeftButton) return;
-    const int x = scale_.twips(e.position().x());
-    const int y = scale_.twips(e.position().y());
+    const int x = scale_.twipsX(e.position().x());
+    const int y = scale_.twipsY(e.position().y());
     if (e.type() == QEvent::MouseButtonPress) {
         listRelease_ = false;
         if (pressedLook) {

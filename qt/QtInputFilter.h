@@ -31,6 +31,8 @@ public:
     // Told on a press with the button under the pointer, and with nullptr when
     // the press is over, so the view can draw the button held down.
     std::function<void(const Control*)> pressedLook;
+    // F11: the window goes full screen or back.
+    std::function<void()> toggleFullScreen;
 
     // A combo box's list was opened while the left button is still down:
     // the release that ends that press must not close the list again (Qt's

@@ -8,6 +8,7 @@
 #include <QRegion>
 #include <QScreen>
 #include <QTimer>
+#include <cmath>
 
 #include "qt/QtButton.h"
 #include "qt/QtControlPresenter.h"
@@ -27,10 +28,16 @@ double screenDpi() {
 }  // namespace
 
 QtMainView::QtMainView(MainWindow& window, QtPlatform& platform)
-    : window_(window), platform_(platform), scale_(screenDpi()), dispatcher_(window, platform.input()) {
+    : window_(window),
+      platform_(platform),
+      scale_(screenDpi(), {}, screenDpi()),
+      dispatcher_(window, platform.input()),
+      screenDpi_(screenDpi()) {
     setObjectName(QString::fromLatin1(MainWindow::name));
     setWindowTitle(QString::fromStdString(window.caption()));
-    setFixedSize(scale_.px(MainWindow::clientWidth), scale_.px(MainWindow::clientHeight));
+    resize(scale_.px(MainWindow::clientWidth), scale_.px(MainWindow::clientHeight));
+    // A quarter of the design's size is the least that still shows anything.
+    setMinimumSize(scale_.px(MainWindow::clientWidth) / 4, scale_.px(MainWindow::clientHeight) / 4);
     setFocusPolicy(Qt::NoFocus);
     // paintEvent covers every pixel: Qt need not fill the window first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -39,7 +46,7 @@ QtMainView::QtMainView(MainWindow& window, QtPlatform& platform)
     // The window's own font is the program's: widgets are born with it, so
     // none lays itself out in another font first, and the message boxes use
     // it too. No other font is then loaded at all.
-    QApplication::setFont(QtFonts::font(Font{}));
+    QApplication::setFont(QtFonts::font(Font{}, scale_.fontFactor()));
     for (Control* c : window.controls()) {
         auto p = std::make_unique<QtControlPresenter>(*c, this, scale_, platform.pictures());
         byControl_[c] = p.get();
@@ -53,6 +60,7 @@ QtMainView::QtMainView(MainWindow& window, QtPlatform& platform)
     platform.input().onFed = [this](const RawInput& in) { inputFed(in); };
     filter_ = std::make_unique<QtInputFilter>(*this, window, platform.input(), dispatcher_, scale_);
     filter_->pressedLook = [this](const Control* c) { setPressedLook(c); };
+    filter_->toggleFullScreen = [this] { toggleFullScreen(); };
     qApp->installEventFilter(filter_.get());
     window.addObserver(this);
     showFocus(window.focus());
@@ -113,7 +121,15 @@ void QtMainView::connectButtons() {
 
 void QtMainView::showCentred() {
     if (const QScreen* s = screen()) {
+        // Room for a window manager's frame, which is not known before the
+        // window is shown.
         const QRect area = s->availableGeometry();
+        const QSize room = area.size() - QSize(0, frameAllowance);
+        const QSize design(scale_.px(MainWindow::clientWidth), scale_.px(MainWindow::clientHeight));
+        if (design.width() > room.width() || design.height() > room.height()) {
+            const QtScale fits = QtScale::fitting(room, screenDpi_);
+            resize(fits.px(MainWindow::clientWidth), fits.px(MainWindow::clientHeight));
+        }
         move(area.center() - QPoint(width() / 2, height() / 2));
     }
     setWindowIcon(QIcon(QPixmap::fromImage(platform_.pictures().builtIn("icon.png"))));
@@ -170,6 +186,33 @@ void QtMainView::setPressedLook(const Control* button) {
         if (QtButton* b = byControl_.at(pressed_)->button()) b->setPressedLook(true);
 }
 
+// Without a window manager nobody carries out the full-screen state, so the
+// window also takes the whole screen itself, and gives it back.
+void QtMainView::toggleFullScreen() {
+    if (isFullScreen()) {
+        showNormal();
+        if (!normalGeometry_.isNull()) setGeometry(normalGeometry_);
+        return;
+    }
+    normalGeometry_ = geometry();
+    showFullScreen();
+    if (const QScreen* s = screen()) setGeometry(s->geometry());
+}
+
+void QtMainView::resizeEvent(QResizeEvent*) {
+    const QtScale fits = QtScale::fitting(size(), screenDpi_);
+    if (fits != scale_) rescale(fits);
+}
+
+void QtMainView::rescale(const QtScale& scale) {
+    scale_ = scale;
+    // The boxes and the file dialog take the program's font: as large as the window's.
+    QApplication::setFont(QtFonts::font(Font{}, scale_.fontFactor()));
+    for (const auto& p : presenters_) p->applyScale();
+    scaledBackground_ = QPixmap();
+    update();
+}
+
 void QtMainView::paintEvent(QPaintEvent*) {
     if (!painted_) {
         painted_ = true;
@@ -180,13 +223,20 @@ void QtMainView::paintEvent(QPaintEvent*) {
             if (afterFirstFrame) afterFirstFrame();
         });
     }
-    // Unscaled at 96 DPI: 800 x 600 pixels from the top-left corner; the
-    // window's colour only where the picture does not reach.
-    const QRect picture(QPoint(0, 0), QSize(static_cast<int>(background_.width() * scale_.factor()),
-                                            static_cast<int>(background_.height() * scale_.factor())));
+    // 800 x 600 pixels at 96 DPI from the top-left corner of the client area,
+    // scaled with it; the window's colour where the picture does not reach,
+    // black in the margins around the client area.
+    const QRect client = scale_.client();
+    const QRect picture(client.topLeft(), QSize(static_cast<int>(std::lround(background_.width() * scale_.factor())),
+                                                static_cast<int>(std::lround(background_.height() * scale_.factor()))));
+    if (scaledBackground_.isNull() && !background_.isNull())
+        scaledBackground_ =
+            QPixmap::fromImage(background_.scaled(picture.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     QPainter p(this);
-    for (const QRect& bare : QRegion(rect()).subtracted(picture)) p.fillRect(bare, palette().color(QPalette::Window));
-    if (!background_.isNull()) p.drawImage(picture, background_);
+    for (const QRect& margin : QRegion(rect()).subtracted(client)) p.fillRect(margin, Qt::black);
+    for (const QRect& bare : QRegion(client).subtracted(picture)) p.fillRect(bare, palette().color(QPalette::Window));
+    p.setClipRect(client);
+    if (!scaledBackground_.isNull()) p.drawPixmap(picture.topLeft(), scaledBackground_);
 }
 
 // The frame's close: the model decides (and ends the program itself).

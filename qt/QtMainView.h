@@ -24,13 +24,23 @@ class QtPlatform;
 // window's background picture; every change of the model as it happens; the
 // model's focus as the widgets' focus, which screen readers follow. Input
 // goes to the model only (QtInputFilter); the model decides everything.
+//
+// The window may be resized, maximised and shown full screen (F11): the
+// whole layout scales uniformly to the largest size that fits, centred,
+// with black margins that take no clicks. Text is laid out anew at each
+// size, so it stays sharp.
 class QtMainView : public QWidget, public WindowObserver {
 public:
+    // Pixels kept free below the window at start for a window manager's title bar.
+    static constexpr int frameAllowance = 40;
+
     QtMainView(MainWindow& window, QtPlatform& platform);
     ~QtMainView() override;
 
-    // Centred on the screen, shown and activated, and the top level started.
+    // Centred on the screen at the design's size times the screen's scale, or
+    // at the largest scale that fits the screen's free area; shown, activated.
     void showCentred();
+    void toggleFullScreen();
     QWidget* widgetOf(const Control& c) const;
     const QtScale& scale() const { return scale_; }
     // Called once, when the first frame has gone to the screen.
@@ -42,6 +52,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -52,6 +63,7 @@ private:
     void openList(const Control* combo);
     void setPressedLook(const Control* button);
     void showFocus(const Control* control);
+    void rescale(const QtScale& scale);
 
     MainWindow& window_;
     QtPlatform& platform_;
@@ -60,7 +72,10 @@ private:
     std::vector<std::unique_ptr<QtControlPresenter>> presenters_;
     std::unordered_map<const Control*, QtControlPresenter*> byControl_;
     std::unique_ptr<QtInputFilter> filter_;
+    double screenDpi_;
+    QRect normalGeometry_;  // where the window was before full screen
     QImage background_;
+    QPixmap scaledBackground_;  // the background at the current scale
     const Control* pressed_ = nullptr;
     bool painted_ = false;
 };

@@ -2,55 +2,32 @@
 
 #include <QDir>
 #include <QProcess>
-#include <QStandardPaths>
 
-#include "qt/QtViewerChain.h"
+#include "qt/QtInstructionsViewer.h"
 #include "runtime/RuntimeError.h"
 
 namespace quiz {
+
+QtProgramStarter::QtProgramStarter() = default;
+QtProgramStarter::~QtProgramStarter() = default;
 
 bool QtProgramStarter::isWindowsEditor(const std::string& program) {
     return QString::fromStdString(program).endsWith(QStringLiteral("notepad.exe"), Qt::CaseInsensitive);
 }
 
-std::vector<QtProgramStarter::Command> QtProgramStarter::viewers(const QStringList& files) {
-    const std::vector<Command> all = {
-        {QStringLiteral("xdg-open"), files},
-        {QStringLiteral("gnome-text-editor"), files},
-        {QStringLiteral("gedit"), files},
-        {QStringLiteral("mousepad"), files},
-        {QStringLiteral("kate"), files},
-        {QStringLiteral("kwrite"), files},
-        {QStringLiteral("pluma"), files},
-        {QStringLiteral("xed"), files},
-        {QStringLiteral("featherpad"), files},
-        {QStringLiteral("leafpad"), files},
-        {QStringLiteral("xterm"), QStringList{QStringLiteral("-e"), QStringLiteral("less")} + files},
-    };
-    std::vector<Command> found;
-    for (const Command& c : all)
-        if (!QStandardPaths::findExecutable(c.program).isEmpty()) found.push_back(c);
-    return found;
-}
-
 void QtProgramStarter::start(const std::string& program, const std::vector<std::string>& arguments) {
     QStringList args;
     for (const auto& a : arguments) args << QString::fromStdString(a);
-    const QString workDir = QDir::currentPath();
-#ifdef Q_OS_WIN
-    const bool viewer = false;
-#else
-    const bool viewer = isWindowsEditor(program);
-#endif
-    if (!viewer) {
-        if (!QProcess::startDetached(QString::fromStdString(program), args, workDir))
-            throw RuntimeError::fileNotFound();
+#ifndef Q_OS_WIN
+    if (isWindowsEditor(program)) {
+        if (args.size() != 1) throw RuntimeError::fileNotFound();
+        if (!viewer_) viewer_ = std::make_unique<QtInstructionsViewer>();
+        if (!viewer_->open(QDir::current().filePath(args.first()))) throw RuntimeError::fileNotFound();
         return;
     }
-    std::vector<Command> candidates = viewers(args);
-    if (candidates.empty()) throw RuntimeError::fileNotFound();
-    // The chain runs on by itself and deletes itself when done.
-    QtViewerChain::begin(std::move(candidates), workDir);
+#endif
+    if (!QProcess::startDetached(QString::fromStdString(program), args, QDir::currentPath()))
+        throw RuntimeError::fileNotFound();
 }
 
 }  // namespace quiz

@@ -6,7 +6,7 @@
 set -euo pipefail
 game=(
   build-essential cmake
-  qt6-base-dev qt6-multimedia-dev qt6-translations-l10n qt6-qpa-plugins
+  qt6-base-dev qt6-multimedia-dev qt6-translations-l10n qt6-qpa-plugins qt6-wayland
   fonts-dejavu-core fonts-dejavu-extra fonts-liberation fonts-urw-base35 fonts-comfortaa fonts-dancingscript
 )
 test=(
@@ -14,7 +14,7 @@ test=(
   clang-tidy cppcheck clang-format
   pkg-config libx11-dev libxdamage-dev
   xvfb xauth xdotool x11-utils imagemagick dbus dbus-x11 at-spi2-core python3 python3-pyatspi
-  pulseaudio pulseaudio-utils
+  pulseaudio pulseaudio-utils weston libjpeg-turbo-progs
 )
 packages=("${game[@]}")
 case "${1:-}" in

@@ -7,13 +7,22 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
 #include <QFontInfo>
+#include <QGuiApplication>
+#include <QHeaderView>
 #include <QImage>
+#include <QImageWriter>
 #include <QKeyEvent>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include "qt/QtClock.h"
 #include "qt/QtEventPump.h"
@@ -21,6 +30,8 @@
 #include "qt/QtFonts.h"
 #include "qt/QtInputFilter.h"
 #include "qt/QtInputQueue.h"
+#include "qt/QtInstructionsViewer.h"
+#include "qt/QtLabel.h"
 #include "qt/QtPictureLoader.h"
 #include "qt/QtPlatform.h"
 #include "qt/QtProgramStarter.h"
@@ -90,6 +101,67 @@ TEST_F(QtPlatformTest, RefusesWhatIsNoLoadablePicture) {
     EXPECT_EQ(errorOf([&] { loader.load(path("missing.jpg").toStdString()); }), 53);
 }
 
+// A picture is decoded at the size it can be shown at, the screen's; a
+// file is walked, never read whole; a cut-off GIF or a progressive JPEG too
+// large to decode in bounded memory is refused.
+TEST_F(QtPlatformTest, PicturesAreDecodedAtTheirShownSizeWithBoundedMemory) {
+    QtPictureLoader loader;
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    QImage photo(screen.width() * 4, screen.height() * 3, QImage::Format_RGB32);
+    photo.fill(Qt::darkCyan);
+    ASSERT_TRUE(photo.save(path("foto.jpg"), "JPEG"));
+    const QImage shown = loader.image(loader.load(path("foto.jpg").toStdString()));
+    EXPECT_LE(shown.width(), screen.width());
+    EXPECT_LE(shown.height(), screen.height());
+    EXPECT_NEAR(double(shown.width()) / shown.height(), double(photo.width()) / photo.height(), 0.02);
+
+    // Data after the end marker, four gigabytes of it (sparse on disk).
+    QFile::copy(path("foto.jpg"), path("gepolstert.jpg"));
+    QFile padded(path("gepolstert.jpg"));
+    ASSERT_TRUE(padded.open(QIODevice::ReadWrite) && padded.resize(padded.size() + (4LL << 30)));
+    padded.close();
+    const auto peakKiB = [] {
+        rusage use{};
+        getrusage(RUSAGE_SELF, &use);
+        return use.ru_maxrss;
+    };
+    const long before = peakKiB();
+    QElapsedTimer t;
+    t.start();
+    EXPECT_EQ(errorOf([&] { loader.load(path("gepolstert.jpg").toStdString()); }), 0);
+    EXPECT_LT(t.elapsed(), 5000) << "the padding is not read";
+    EXPECT_LT(peakKiB() - before, 64 * 1024) << "the padding is not held in memory";
+
+    // A red GIF of 4 x 4 pixels, whole, then cut off before its trailer and inside its data.
+    const QByteArray gif = QByteArray::fromHex(
+        "47494638396104000400f00000ff000000000021f90400000000002c0000000004000400000204848f0905003b");
+    write("ganz.gif", gif);
+    write("ohne-ende.gif", gif.left(gif.size() - 1));
+    write("halb.gif", gif.left(gif.size() - 5));
+    EXPECT_EQ(errorOf([&] { loader.load(path("ganz.gif").toStdString()); }), 0);
+    EXPECT_EQ(errorOf([&] { loader.load(path("ohne-ende.gif").toStdString()); }), 481);
+    EXPECT_EQ(errorOf([&] { loader.load(path("halb.gif").toStdString()); }), 481);
+
+    // A progressive JPEG is decoded whole before it is scaled: a small one
+    // loads, one that announces 10000 x 10000 pixels is refused unread.
+    QImageWriter progressive(path("stufen.jpg"), "jpeg");
+    progressive.setProgressiveScanWrite(true);
+    ASSERT_TRUE(progressive.write(QImage(64, 48, QImage::Format_RGB32)));
+    progressive.device()->close();
+    EXPECT_EQ(errorOf([&] { loader.load(path("stufen.jpg").toStdString()); }), 0);
+    QFile small(path("stufen.jpg"));
+    ASSERT_TRUE(small.open(QIODevice::ReadOnly));
+    QByteArray big = small.readAll();
+    const qsizetype sof = big.indexOf(QByteArray("\xFF\xC2", 2));
+    ASSERT_GT(sof, 0) << "written progressive";
+    for (int i : {5, 7}) {  // height, then width, big-endian
+        big[sof + i] = char(0x27);
+        big[sof + i + 1] = char(0x10);
+    }
+    write("riesenstufen.jpg", big);
+    EXPECT_EQ(errorOf([&] { loader.load(path("riesenstufen.jpg").toStdString()); }), 481);
+}
+
 TEST_F(QtPlatformTest, DialogFiltersInQtsFormAndEveryFileForStarDotStar) {
     EXPECT_EQ(QtFileDialog::qtFilter("Alle Dateien (*.*)|*.*|Bitmaps(*.bmp)|*.bmp|Gifs(*gif)|*.gif|JPGs(*.jpg)|*.jpg"),
               QStringLiteral("Alle Dateien (*.*) (*);;Bitmaps(*.bmp) (*.bmp *.BMP);;Gifs(*gif) (*.gif *.GIF);;"
@@ -104,6 +176,51 @@ TEST_F(QtPlatformTest, DialogOpensInTheNamedFolderWhenThereIsOne) {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Drevant")));
     EXPECT_EQ(QtFileDialog::startDirectory("Drevant"), QDir(dir.path()).absoluteFilePath(QStringLiteral("Drevant")));
     QDir::setCurrent(before);
+}
+
+// Whatever the system's language, the dialog lists sizes and dates in
+// German; at the size it opens in no column is cut short; and what Qt keeps
+// of it lands outside the user's home folder.
+TEST_F(QtPlatformTest, TheDialogListsGermanSizesAndDatesWithNoColumnCutShort) {
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    write("ein recht langer Name für ein Bild der Flotte vor Caldris.jpg", QByteArray(1536, 'x'));
+    write("kurz.gif", QByteArray(10, 'x'));
+    QFileDialog dialog(nullptr, QStringLiteral("Bild auswählen!"), dir.path(), QStringLiteral("Alle Dateien (*)"));
+    QtFileDialog::prepare(dialog);
+    dialog.show();
+    auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    ASSERT_NE(view, nullptr);
+    QElapsedTimer t;
+    t.start();
+    while (view->model()->rowCount(view->rootIndex()) < 2 && t.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    for (int i = 0; i < 20; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    const QAbstractItemModel* m = view->model();
+    ASSERT_EQ(m->rowCount(view->rootIndex()), 2);
+    int columns = 0;
+    for (int row = 0; row < 2; ++row) {
+        for (int c = 0; c < m->columnCount(view->rootIndex()); ++c) {
+            if (view->header()->isSectionHidden(c)) continue;
+            const QModelIndex index = m->index(row, c, view->rootIndex());
+            const QString text = m->data(index).toString();
+            const int needed = view->fontMetrics().horizontalAdvance(text) + (c == 0 ? view->iconSize().width() : 0);
+            EXPECT_LE(needed, view->columnWidth(c)) << text.toStdString();
+            if (text.startsWith(QStringLiteral("ein recht"))) {
+                EXPECT_EQ(m->data(m->index(row, 1, view->rootIndex())).toString(), QStringLiteral("1,5 kB"));
+                EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d$"))
+                                .match(m->data(m->index(row, 3, view->rootIndex())).toString())
+                                .hasMatch());
+            }
+        }
+    }
+    for (int c = 0; c < m->columnCount(view->rootIndex()); ++c)
+        if (!view->header()->isSectionHidden(c)) columns += view->columnWidth(c);
+    EXPECT_LE(columns, view->viewport()->width()) << "every column within the view";
+    dialog.reject();
+    QLocale::setDefault(before);
+    const QSettings kept(QSettings::UserScope, QStringLiteral("QtProject"));
+    EXPECT_FALSE(kept.fileName().startsWith(QDir::homePath())) << kept.fileName().toStdString();
 }
 
 TEST_F(QtPlatformTest, KeysBecomeTheModelsCodes) {
@@ -152,12 +269,38 @@ TEST_F(QtPlatformTest, FontsAreNamedByAnInstalledFamily) {
     } cases[] = {
         {"DejaVu Sans", "DejaVu Sans"},
         {"MS Sans Serif", "Liberation Sans"},
-        {"Papyrus", "Z003"},
+        {"Papyrus", "P052"},
         {"Haettenschweiler", "Nimbus Sans Narrow"},
         {"Keine Schrift Velmora", "Keine Schrift Velmora"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(QtFonts::installedFamily(QString::fromLatin1(c.asked)).toStdString(), c.named) << c.asked;
+}
+
+// Bold where bold is asked for, upright where upright is: "Spielanleitung"
+// (Papyrus 18 bold) in a bold upright face, and the "3" of player three
+// (extra bold, 800, beyond the condensed stand-in's bold) drawn heavier
+// than the same label at bold.
+TEST_F(QtPlatformTest, WeightsAndSlantsAreDrawnAsTheWindowAsks) {
+    const QFontInfo instructions(QtFonts::font({"Papyrus", 18, 700, false}));
+    EXPECT_GE(instructions.weight(), 700) << instructions.family().toStdString();
+    EXPECT_FALSE(instructions.italic()) << instructions.family().toStdString();
+
+    const auto ink = [](int weight) {
+        QtLabel label(nullptr);
+        label.setFont(QtFonts::font({"Haettenschweiler", 27.75, weight, true}));
+        label.setWeight(weight);
+        label.setText(QStringLiteral("3"));
+        label.resize(80, 80);  // room for the whole glyph
+        QImage shot(label.size(), QImage::Format_ARGB32);
+        shot.fill(Qt::white);
+        label.render(&shot);
+        int dark = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x) dark += qGray(shot.pixel(x, y)) < 128;
+        return dark;
+    };
+    EXPECT_GT(ink(800), ink(700) * 11 / 10) << "extra bold is drawn heavier than bold";
 }
 
 TEST_F(QtPlatformTest, TwipsAndPixels) {
@@ -167,9 +310,41 @@ TEST_F(QtPlatformTest, TwipsAndPixels) {
     EXPECT_EQ(at144.px(MainWindow::clientWidth), 1194);
     EXPECT_EQ(at96.rect({240, 6360, 735, 735}), QRect(16, 424, 49, 49));
     // The pixel at x = 16 is twips 240..254: its centre is inside cmdstart.
-    EXPECT_EQ(at96.twips(16.0), 247);
-    EXPECT_EQ(at96.twips(15.0), 232);
-    EXPECT_EQ(at144.twips(24.0), 245);
+    EXPECT_EQ(at96.twipsX(16.0), 247);
+    EXPECT_EQ(at96.twipsX(15.0), 232);
+    EXPECT_EQ(at144.twipsX(24.0), 245);
+}
+
+// Any view size: the largest scale that fits, centred; a point of the view
+// maps back to the twips it shows, and the margins lie outside the layout.
+TEST_F(QtPlatformTest, TheLayoutScalesToAnyViewKeepingItsShape) {
+    struct Case {
+        QSize view;
+        QSize client;  // the client area's size in pixels
+    };
+    const std::vector<Case> cases = {
+        {{796, 596}, {796, 596}},     {{1920, 1080}, {1442, 1080}}, {{800, 600}, {800, 599}},
+        {{1592, 1192}, {1592, 1192}}, {{400, 1000}, {400, 299}},    {{199, 149}, {199, 149}},
+    };
+    for (const auto& c : cases) {
+        const QtScale s = QtScale::fitting(c.view, 96);
+        const QRect client = s.client();
+        EXPECT_EQ(client.size(), c.client) << c.view.width() << "x" << c.view.height();
+        EXPECT_TRUE(QRect(QPoint(0, 0), c.view).contains(client)) << c.view.width() << "x" << c.view.height();
+        // Centred: the margins on either side differ by a pixel at most.
+        EXPECT_LE(std::abs(client.left() - (c.view.width() - client.right() - 1)), 1);
+        EXPECT_LE(std::abs(client.top() - (c.view.height() - client.bottom() - 1)), 1);
+        // The centre of cmdstart on screen is cmdstart in twips.
+        const Rect start{240, 6360, 735, 735};
+        const QRect onScreen = s.rect(start);
+        EXPECT_TRUE(start.contains(s.twipsX(onScreen.center().x()), s.twipsY(onScreen.center().y())))
+            << c.view.width() << "x" << c.view.height();
+        // Left of the client area there is no layout.
+        if (client.left() > 0) {
+            EXPECT_TRUE(MainWindow::outside(s.twipsX(client.left() - 1), s.twipsY(client.top())));
+        }
+        EXPECT_NEAR(s.fontFactor(), client.width() / 796.0, 0.01);
+    }
 }
 
 TEST_F(QtPlatformTest, ClockCountsWholeSecondsFromMidnight) {
@@ -193,33 +368,39 @@ TEST_F(QtPlatformTest, WorkingDirectoryChangesAndRefusesWhatIsNotThere) {
 TEST_F(QtPlatformTest, AProgramThatCannotStartIsFileNotFound) {
     QtProgramStarter starter;
     EXPECT_EQ(errorOf([&] { starter.start("/nonexistent/velmora-viewer", {"x.txt"}); }), 53);
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", dir.path().toLocal8Bit());  // no viewer at all
-    EXPECT_TRUE(QtProgramStarter::viewers({QStringLiteral("Spielanleitung.txt")}).empty());
-    EXPECT_EQ(errorOf([&] { starter.start("c:\\windows\\Notepad.exe", {"Spielanleitung.txt"}); }), 53);
-    qputenv("PATH", path);
 }
 
-TEST_F(QtPlatformTest, TheWindowsEditorStartsAViewer) {
-    // A stand-in viewer that leaves a mark with its arguments.
-    write("xdg-open", QByteArray("#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/opened\"\n"));
-    QFile::setPermissions(path("xdg-open"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    const QByteArray oldPath = qgetenv("PATH");
-    qputenv("PATH", dir.path().toLocal8Bit() + ":/usr/bin:/bin");
+// The Windows editor opens the program's own viewer: a window of its own,
+// not modal, showing the file of the current directory as UTF-8; a second
+// start brings it back reloaded; a file it cannot read is "file not found"
+// and shows nothing.
+TEST_F(QtPlatformTest, TheWindowsEditorOpensTheInstructionsViewer) {
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(dir.path());
     QtProgramStarter starter;
+    EXPECT_EQ(errorOf([&] { starter.start("c:\\windows\\Notepad.exe", {"Spielanleitung.txt"}); }), 53) << "no file yet";
+    EXPECT_TRUE(starter.viewer() == nullptr || !starter.viewer()->isVisible());
+
+    write("Spielanleitung.txt", QStringLiteral("Spielanleitung für Velmora\nZweite Zeile\n").toUtf8());
+    EXPECT_EQ(errorOf([&] { starter.start("c:\\windows\\Notepad.exe", {"Spielanleitung.txt"}); }), 0);
+    ASSERT_NE(starter.viewer(), nullptr);
+    EXPECT_TRUE(starter.viewer()->isVisible());
+    EXPECT_TRUE(starter.viewer()->isWindow());
+    EXPECT_EQ(starter.viewer()->windowTitle(), QStringLiteral("Spielanleitung"));
+    EXPECT_EQ(starter.viewer()->windowModality(), Qt::NonModal);
+    EXPECT_TRUE(starter.viewer()->text().startsWith(QStringLiteral("Spielanleitung für Velmora")));
+
+    write("Spielanleitung.txt", QByteArray("Neu geladen\n"));
+    const QtInstructionsViewer* first = starter.viewer();
     starter.start("c:\\windows\\Notepad.exe", {"Spielanleitung.txt"});
-    QElapsedTimer t;
-    t.start();
-    // The mark is complete once it ends with its newline.
-    const auto marked = [&] {
-        QFile f(path("opened"));
-        return f.open(QIODevice::ReadOnly) && f.readAll().endsWith('\n');
-    };
-    while (!marked() && t.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    qputenv("PATH", oldPath);
-    QFile mark(path("opened"));
-    ASSERT_TRUE(mark.open(QIODevice::ReadOnly));
-    EXPECT_EQ(mark.readAll().trimmed(), QByteArray("Spielanleitung.txt"));
+    EXPECT_EQ(starter.viewer(), first) << "one viewer, brought to the front";
+    EXPECT_TRUE(starter.viewer()->text().startsWith(QStringLiteral("Neu geladen")));
+
+    QFile::remove(path("Spielanleitung.txt"));
+    QDir(dir.path()).mkdir(QStringLiteral("Spielanleitung.txt"));
+    EXPECT_EQ(errorOf([&] { starter.start("c:\\windows\\Notepad.exe", {"Spielanleitung.txt"}); }), 53)
+        << "a folder of that name";
+    QDir::setCurrent(before);
 }
 
 TEST_F(QtPlatformTest, AMissingSoundIsSilence) {

@@ -5,7 +5,11 @@ After each bad file the client area must look as before (up to the focus
 frames of the two controls that took the focus), no box may be up, the
 program must answer an AT-SPI query within a second, still open an option
 box's list on a click, and its current directory must be the stage again.
-Two good pictures with odd names must then be shown.
+Two good pictures with odd names must then be shown, and a photo of 108
+megapixels with the peak memory growing by less than 64 MiB. Nothing may
+appear in the program's home folder. A JPEG followed by 4 GiB of nothing,
+under an address-space limit of 3 GiB, is shown or refused, and the program
+lives.
 
 When the tests run as root, permissions block no reading: the program then
 runs without the capabilities that override them (CAP_DAC_OVERRIDE and
@@ -22,7 +26,7 @@ import traceback
 
 from gui_checks import Checks
 from quizdesk import Program, centre, run, wait_until, walk
-from picture_files import write_bomb_png
+from picture_files import pad_sparse, write_bomb_png, write_photo_jpeg
 
 DIALOG = "Bild auswählen!"
 DROP_DAC = ["setpriv", "--bounding-set", "-dac_override,-dac_read_search"]
@@ -54,6 +58,13 @@ def make_files(folder, artifacts):
         f.write(data[: len(data) // 2])  # cut in the middle of the picture data
     os.remove(whole)
     shutil.copy(truncated, artifacts)
+    gif = picture("ganz.gif", "plasma:fractal", "320x240")
+    cut_gif = os.path.join(folder, "abgebrochen.gif")
+    with open(gif, "rb") as f:
+        data = f.read()
+    with open(cut_gif, "wb") as f:
+        f.write(data[: len(data) // 2])
+    os.remove(gif)
     bomb = os.path.join(folder, "riesig.png")
     write_bomb_png(bomb, 30000)
     directory = os.path.join(folder, "Ordner.jpg")
@@ -63,9 +74,59 @@ def make_files(folder, artifacts):
     typed = picture("mein 'bestes' Bild; Nr. 1;.jpg", "gradient:red-blue")
     listed = picture('das "zweite" Bild; Nr. 2.png', "gradient:green-white")
     bad = [("an empty file", empty), ("a text file named .jpg", text), ("a truncated JPEG", truncated),
-           ("a 30000 x 30000 PNG (%d bytes on disk)" % os.path.getsize(bomb), bomb), ("a directory", directory),
-           ("a file without read permission", locked)]
+           ("a truncated GIF", cut_gif), ("a 30000 x 30000 PNG (%d bytes on disk)" % os.path.getsize(bomb), bomb),
+           ("a directory", directory), ("a file without read permission", locked)]
     return bad, typed, listed
+
+
+def home_env(home, artifacts):
+    """A home folder of the program's own, empty, to see what lands in it.
+    The sound server's client keeps its cookie elsewhere."""
+    return {"HOME": home, "XDG_CONFIG_HOME": None, "PULSE_COOKIE": os.path.join(artifacts, "pulse-cookie")}
+
+
+# What a 108-megapixel photo may add to the peak memory: it is decoded at
+# the size it is shown at.
+MAX_PHOTO_GROWTH_MIB = 64
+ADDRESS_SPACE = 3 << 30
+
+
+def photo_and_padding(c, a, binary, stage, folder, home):
+    """The 108-megapixel photo, shown with little memory; then the photo
+    followed by 4 GiB of nothing, in a program limited to 3 GiB of address
+    space."""
+    photo = os.path.join(folder, "foto-108mp.jpg")
+    write_photo_jpeg(photo, 12000, 9000)
+    p = Program(binary, stage, a.artifacts, "photo.log", env=home_env(home, a.artifacts))
+    try:
+        time.sleep(1.0)
+        before = peak_mib(p)
+        good_file(c, p, "a 108-megapixel photo (%d MB)" % (os.path.getsize(photo) // 10 ** 6), "photo",
+                  lambda dlg: type_into_dialog(p, dlg, photo), stage)
+        grown = peak_mib(p) - before
+        c.check("the photo adds %.1f MiB to the peak memory (at most %d)" % (grown, MAX_PHOTO_GROWTH_MIB),
+                grown < MAX_PHOTO_GROWTH_MIB)
+    finally:
+        p.stop()
+    padded = os.path.join(folder, "gepolstert.jpg")
+    shutil.copy(photo, padded)
+    os.remove(photo)
+    pad_sparse(padded, 4 << 30)
+    p = Program(binary, stage, a.artifacts, "padded.log", prefix=["prlimit", "--as=%d" % ADDRESS_SPACE, "--"],
+                env=home_env(home, a.artifacts))
+    try:
+        time.sleep(1.0)
+        dlg = open_dialog(p)
+        if dlg is not None:
+            type_into_dialog(p, dlg, padded)
+            if not closes(p, 10):
+                escape(p)
+        time.sleep(1.0)
+        wrong = health(p, stage)
+        c.check("a JPEG with 4 GiB of padding under a 3 GiB address-space limit: the program lives", not wrong,
+                "; ".join(wrong))
+    finally:
+        p.stop()
 
 
 def unreadable_for_program(path, prefix):
@@ -194,6 +255,7 @@ def main():
     os.makedirs(a.artifacts, exist_ok=True)
     c = Checks()
     folder = tempfile.mkdtemp(prefix="velmora-bad-files.")
+    home = tempfile.mkdtemp(prefix="velmora-home.")
     os.chmod(folder, 0o755)
     p = None
     try:
@@ -211,7 +273,8 @@ def main():
             print("SKIP  a file without read permission: this user can read it anyway")
             bad.pop()
 
-        p = Program(binary, stage, a.artifacts, "bad-files.log", prefix=prefix)
+        p = Program(binary, stage, a.artifacts, "bad-files.log", prefix=prefix,
+                    env=home_env(home, a.artifacts))
         if prefix:
             with open("/proc/%d/status" % p.proc.pid) as f:
                 eff = int([l for l in f if l.startswith("CapEff:")][0].split()[1], 16)
@@ -270,6 +333,11 @@ def main():
                     run("xdotool", "click", "--repeat", "2", "--delay", "80", "1")
 
             good_file(c, p, "a name with double quotes, chosen in the list", "listed", from_list, stage)
+        p.stop()
+        p = None
+        photo_and_padding(c, a, binary, stage, folder, home)
+        left = [os.path.join(r, n) for r, _, names in os.walk(home) for n in names]
+        c.check("nothing appeared in the program's home folder", not left, left)
     except Exception as e:
         traceback.print_exc()
         c.check("the bad-file run completed", False, repr(e))
@@ -280,6 +348,7 @@ def main():
             for name in files:
                 os.chmod(os.path.join(root, name), 0o644)
         shutil.rmtree(folder, ignore_errors=True)
+        shutil.rmtree(home, ignore_errors=True)
     print("%d passed, %d failed" % (c.passed, c.failed))
     return 1 if c.failed else 0
 

@@ -1,10 +1,12 @@
 #!/usr/bin/python3
 """Starting and playing under hard conditions, in a real window: without the
-sounds, without "Spielanleitung.txt", without any viewer, without a sound
-server, and from another folder through the installed launcher. In each the
-program must come up and play one question (Enter, then key 1: "Bingo!" or
-"Falsch!"); where the instructions are gone, a click on "Spielanleitung"
-must leave it alive, without a box, answering, and still playing.
+sounds, without "Spielanleitung.txt", with no program on the PATH, without a
+sound server, and from another folder through the installed launcher. In
+each the program must come up and play one question (Enter, then key 1:
+"Bingo!" or "Falsch!"). Where the instructions are gone, a click on
+"Spielanleitung" must leave it alive, without a box or window, answering,
+and still playing; where they are there, it opens the program's own viewer,
+starts no other program, and the game goes on once the viewer is closed.
 Prints "N passed, M failed"."""
 import argparse
 import os
@@ -17,16 +19,9 @@ import time
 import traceback
 
 from gui_checks import Checks
-from quizdesk import Program, Recorder, enabled, run, wait_until
+from quizdesk import Program, Recorder, close_window, enabled, run, wait_until
 
 VERDICTS = ("Bingo!", "Falsch!")
-# The viewer the instructions command tries first; this one only notes
-# that it was asked, and fails like the real one for a missing file.
-FAKE_VIEWER = """#!/bin/sh
-echo "$PWD|$*" >> "%s"
-[ -f "$1" ] || exit 2
-exit 0
-"""
 
 
 def verdict(p):
@@ -48,29 +43,40 @@ def play_one(p):
     return []
 
 
-def instructions_click(p, asked_log=None):
-    """Waits for the next question, clicks "Spielanleitung", then answers the
-    question with a click. Returns what went wrong and what the viewer saw."""
+def viewer_windows(p):
+    return run("xdotool", "search", "--all", "--pid", str(p.proc.pid), "--onlyvisible", "--name",
+               "^Spielanleitung$").stdout.split()
+
+
+def instructions_click(p, expect_viewer):
+    """Waits for the next question, clicks "Spielanleitung", closes the viewer
+    where one is expected, then answers the question with a click. Returns
+    what went wrong."""
     wrong = []
     if not wait_until(lambda: p.text("Ergebnis") == "?" and enabled(p.control("Antwort 2 wählen")), 8):
-        return ["the next question did not come"], ""
+        return ["the next question did not come"]
     p.click(p.control("Spielanleitung"))
-    time.sleep(1.5)  # the viewers are tried one after the other
+    shown = wait_until(lambda: viewer_windows(p), 3 if expect_viewer else 1.5)
     if not p.alive():
-        return ["the program ended after the click (exit code %s)" % p.proc.returncode], ""
-    boxes = [t for _, t, _ in p.boxes()]
+        return ["the program ended after the click (exit code %s)" % p.proc.returncode]
+    if bool(shown) != expect_viewer:
+        wrong.append("the viewer %s" % ("did not open" if expect_viewer else "opened for a missing file"))
+    boxes = [t for _, t, _ in p.boxes() if t != "Spielanleitung"]
     if boxes:
         wrong.append("boxes up after the click: %s" % boxes)
     if p.answers(1.0) is None:
         wrong.append("no AT-SPI answer within 1 s after the click")
+    started = children(p.proc.pid)
+    if started:
+        wrong.append("the program started processes %s" % started)
+    for xid in shown or []:
+        close_window(xid)
+    if shown and not wait_until(lambda: not viewer_windows(p), 3):
+        wrong.append("the viewer did not close")
     p.click(p.control("Antwort 2 wählen"))
     if not verdict(p):
         wrong.append("after the click the game did not go on (a click on answer 2 brought no verdict)")
-    asked = ""
-    if asked_log and os.path.exists(asked_log):
-        with open(asked_log) as f:
-            asked = f.read().strip()
-    return wrong, asked
+    return wrong
 
 
 def children(pid):
@@ -135,45 +141,26 @@ def main():
              lambda: Program(os.path.join(quiet, "velmora-quiz"), quiet, a.artifacts, "without-sounds.log"),
              silent_game)
 
-        # Without the instructions, with a viewer that notes what it is asked.
+        # Without the instructions: the click does nothing.
         bare = stage_copy(stage, os.path.join(work, "ohne-anleitung"), lambda n: n == "Spielanleitung.txt")
-        viewer_bin = os.path.join(work, "viewer-bin")
-        os.makedirs(viewer_bin)
-        asked_log = os.path.join(work, "viewer-asked.log")
-        with open(os.path.join(viewer_bin, "xdg-open"), "w") as f:
-            f.write(FAKE_VIEWER % asked_log)
-        os.chmod(os.path.join(viewer_bin, "xdg-open"), 0o755)
 
         def without_instructions(p):
-            wrong = play_one(p)
-            if not wrong:
-                more, asked = instructions_click(p, asked_log)
-                wrong += more
-                print("      the viewer was asked: %s" % (asked or "nothing"))
-            return wrong
+            return play_one(p) or instructions_click(p, expect_viewer=False)
 
-        case(c, "without Spielanleitung.txt: plays, a click on 'Spielanleitung' does no harm",
-             lambda: Program(os.path.join(bare, "velmora-quiz"), bare, a.artifacts, "without-instructions.log",
-                             env={"PATH": viewer_bin}),
+        case(c, "without Spielanleitung.txt: plays, a click on 'Spielanleitung' does nothing",
+             lambda: Program(os.path.join(bare, "velmora-quiz"), bare, a.artifacts, "without-instructions.log"),
              without_instructions)
 
-        # No viewer at all: PATH holds only an empty folder.
+        # No program on the PATH at all: the instructions open all the same.
         empty_bin = os.path.join(work, "empty-bin")
         os.makedirs(empty_bin)
 
-        def without_viewer(p):
-            wrong = play_one(p)
-            if not wrong:
-                more, _ = instructions_click(p)
-                wrong += more
-                started = children(p.proc.pid)
-                if started:
-                    wrong.append("the program started processes %s" % started)
-            return wrong
+        def with_own_viewer(p):
+            return play_one(p) or instructions_click(p, expect_viewer=True)
 
-        case(c, "without any viewer: plays, a click on 'Spielanleitung' does nothing",
-             lambda: Program(binary, stage, a.artifacts, "without-viewer.log", env={"PATH": empty_bin}),
-             without_viewer)
+        case(c, "no program on the PATH: 'Spielanleitung' opens the program's own viewer; closed, the game goes on",
+             lambda: Program(binary, stage, a.artifacts, "own-viewer.log", env={"PATH": empty_bin}),
+             with_own_viewer)
 
         # Through the installed launcher, started from /.
         prefix = os.path.join(work, "prefix")

@@ -139,9 +139,11 @@ class Program:
         self.window = wait_until(self._find_window, 10)
         if self.window is None:
             raise RuntimeError("the main window did not show")
-        xid = wait_until(lambda: run("xdotool", "search", "--onlyvisible", "--pid", str(self.proc.pid),
-                                     "--name", "^Velmora Quiz").stdout.split(), 10)
-        self.xid = xid[0] if xid else None
+        self.xid = None
+        if environment.get("DISPLAY"):  # an X window; under Wayland there is none to find
+            xid = wait_until(lambda: run("xdotool", "search", "--onlyvisible", "--pid", str(self.proc.pid),
+                                         "--name", "^Velmora Quiz").stdout.split(), 10)
+            self.xid = xid[0] if xid else None
 
     def _find_app(self):
         desktop = pyatspi.Registry.getDesktop(0)

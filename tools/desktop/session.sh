@@ -1,5 +1,5 @@
 # Sourced by the real-window tests and the benchmarks: a private desktop
-# session of our own. session_start brings up Xvfb, a session D-Bus, the
+# session of our own (a screen of SESSION_SCREEN pixels, 1280x1024 unless set). session_start brings up Xvfb, a session D-Bus, the
 # AT-SPI bus and a PulseAudio server whose only sink is a null sink, each in
 # a temporary folder; session_stop ends every one of them again. All four
 # start in well under a second.
@@ -23,7 +23,7 @@ session_start() {
   mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 
   # Xvfb picks a free display itself and tells us which.
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$SESSION_DIR/display" \
+  Xvfb -displayfd 3 -screen 0 "${SESSION_SCREEN:-1280x1024}x24" -nolisten tcp -noreset 3>"$SESSION_DIR/display" \
     >"$SESSION_DIR/xvfb.log" 2>&1 &
   SESSION_PIDS+=($!)
   session_wait_for 100 test -s "$SESSION_DIR/display" || { echo "Xvfb did not start"; return 1; }
