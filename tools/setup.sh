@@ -15,6 +15,7 @@ test=(
   pkg-config libx11-dev libxdamage-dev
   xvfb xauth xdotool x11-utils imagemagick dbus dbus-x11 at-spi2-core python3 python3-pyatspi
   pulseaudio pulseaudio-utils
+  lintian appstream desktop-file-utils dpkg-dev
 )
 packages=("${game[@]}")
 case "${1:-}" in
