@@ -5,7 +5,8 @@ machine), the game is started through the Exec line of the package's menu
 entry, with the root standing in for /, and one question is played: Start,
 key 1, "Bingo!" or "Falsch!" and the counter at 1, read through AT-SPI. The
 program must run from the package's folders, load the package's sound
-module, sound on the null sink and end through "Ende".
+module, sound on the null sink, carry the entry's name as its window class
+and end through "Ende".
 Prints one line per check and "N passed, M failed".
 
 usage: installed_package.py --package-dir DIR --artifacts DIR
@@ -23,7 +24,7 @@ import time
 import traceback
 
 from gui_checks import Checks
-from quizdesk import Program, Recorder, enabled, wait_until
+from quizdesk import Program, Recorder, enabled, run, wait_until
 
 VERDICTS = ("Bingo!", "Falsch!")
 
@@ -55,6 +56,12 @@ def play(c, p, root, sink, artifacts):
     c.check("the launcher runs the package's program in its data folder",
             os.readlink("/proc/%d/exe" % p.proc.pid) == os.path.join(program_dir, "velmora-quiz") and p.cwd() == data,
             "exe %s, folder %s" % (os.readlink("/proc/%d/exe" % p.proc.pid), p.cwd()))
+
+    # Docks and task bars find the menu entry (and its icon) for a window by
+    # its class, which must be the entry's name.
+    wm_class = run("xprop", "-id", str(p.xid), "WM_CLASS").stdout.strip() if p.xid else ""
+    c.check("the window's class is the menu entry's name, velmora-quiz",
+            wm_class.endswith('= "velmora-quiz", "velmora-quiz"'), wm_class)
 
     rec = Recorder(sink, os.path.join(artifacts, "sink-after-start.raw"))
     time.sleep(0.3)
