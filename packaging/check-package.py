@@ -185,11 +185,13 @@ def check_desktop_and_metainfo(root):
     exec_line = re.search(r"^Exec=(\S+)", entry, re.M)
     report(exec_line is not None and os.path.isfile(os.path.join(root, "usr/games", exec_line.group(1))),
            "its Exec command is the launcher in /usr/games", entry)
-    out = run("appstreamcli", "validate-tree", "--pedantic", "--no-net", root)
-    report(out.returncode == 0 and "Validation was successful" in out.stdout,
-           "appstreamcli validate-tree --pedantic (without the network checks): no error, no warning",
-           out.stdout + out.stderr)
     metainfo = os.path.join(root, "usr/share/metainfo/%s.metainfo.xml" % APPSTREAM_ID)
+    # validate checks the file, validate-tree also what it names in the package (the menu entry).
+    for command in (["validate", metainfo], ["validate-tree", root]):
+        out = run("appstreamcli", command[0], "--pedantic", "--no-net", command[1])
+        report(out.returncode == 0 and "Validation was successful" in out.stdout,
+               "appstreamcli %s --pedantic (without the network checks): no error, no warning" % command[0],
+               out.stdout + out.stderr)
     xml = open(metainfo, encoding="utf-8").read() if os.path.isfile(metainfo) else ""
     parts = ['<summary xml:lang="de">', "<summary>", '<p xml:lang="de">', "<content_rating type=\"oars-1.1\"",
              "<categories>", "<keywords>", "<release ", '<caption xml:lang="de">', "<caption>"]
