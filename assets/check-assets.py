@@ -13,6 +13,7 @@ import os
 import re
 import struct
 import sys
+import xml.etree.ElementTree as ET
 
 PICTURES = {
     "background.jpg": (800, 600),
@@ -23,6 +24,13 @@ PICTURES = {
     "bg.png": (32, 32),
     "ende.png": (32, 32),
     "icon.png": (32, 32),
+    "icon-16.png": (16, 16),
+    "icon-22.png": (22, 22),
+    "icon-24.png": (24, 24),
+    "icon-32.png": (32, 32),
+    "icon-48.png": (48, 48),
+    "icon-64.png": (64, 64),
+    "icon-128.png": (128, 128),
     "icon-256.png": (256, 256),
     "spieler1.jpg": (100, 75),
     "spieler2.jpg": (100, 75),
@@ -156,6 +164,25 @@ def check_picture(folder, name, size):
     report(tuple(got) == size, "%s is %dx%d (found %dx%d)" % (name, size[0], size[1], got[0], got[1]))
 
 
+def check_svg_icon(folder):
+    """The scalable icon: an SVG document on the 32 x 32 design grid whose
+    paths all have a fill or a stroke (assets/check-icon-svg.sh compares how
+    it looks with the painted icon)."""
+    path = os.path.join(folder, "icon.svg")
+    try:
+        root = ET.parse(path).getroot()
+    except (OSError, ET.ParseError) as e:
+        report(False, "icon.svg is an XML document (%s)" % e)
+        return
+    ns = "{http://www.w3.org/2000/svg}"
+    paths = root.findall(ns + "path")
+    report(root.tag == ns + "svg" and root.get("viewBox") == "0 0 32 32",
+           "icon.svg is SVG with viewBox 0 0 32 32 (%s, %s)" % (root.tag, root.get("viewBox")))
+    report(len(paths) >= 5 and all(p.get("d") and (p.get("fill") != "none" or p.get("stroke") != "none")
+                                   for p in paths),
+           "icon.svg draws its %d paths" % len(paths))
+
+
 def standalone(letter, text):
     """The letter as a key of its own ('q', "q", Taste q), not inside a word."""
     return re.search(r"(?<![A-Za-zÄÖÜäöüß])" + letter + r"(?![A-Za-zÄÖÜäöüß])", text) is not None
@@ -199,6 +226,7 @@ def main(argv):
             report(a.read() == b.read(), "icon.png is the same image as start2.png")
     else:
         report(False, "icon.png and start2.png exist")
+    check_svg_icon(pictures)
     check_instructions(stage)
     print("%d passed, %d failed" % (passed, failed))
     return 0 if failed == 0 else 1

@@ -2,7 +2,8 @@
 # The game alone builds without any test tool: configures BUILD_DIR with
 # BUILD_TESTING off and with GoogleTest hidden from CMake (as
 # on a machine without them), builds it, and checks that the program is
-# there and that not one test or test program was made.
+# there, that not one test or test program was made, and that its Debian
+# package builds (the README's "Installieren").
 #   tools/check-play-build.sh SOURCE_DIR BUILD_DIR
 set -uo pipefail
 src=$1; dir=$2
@@ -14,4 +15,7 @@ tests=$(ctest --test-dir "$dir" -N 2>/dev/null | sed -n 's/^Total Tests: //p')
 [ "${tests:-0}" = 0 ] || fail "$tests tests configured with BUILD_TESTING off"
 made=$(cmake --build "$dir" --target help | grep -oE 'quiz_tests|quiz_qt_tests|quiz-monkey|quiz-pixel-watch|quiz-bench-headless' | sort -u)
 [ -z "$made" ] || fail "test programs among the targets: $made"
+rm -f "$dir"/velmora-quiz_*.deb
+cmake --build "$dir" --target package >"$dir.package.log" 2>&1 || { tail -30 "$dir.package.log"; fail "the package did not build"; }
+ls "$dir"/velmora-quiz_*.deb >/dev/null 2>&1 || fail "no velmora-quiz_*.deb in $dir"
 echo "1 passed, 0 failed"

@@ -5,7 +5,7 @@
 #   tools/setup.sh --test   that, and what the tests and benchmarks need
 set -euo pipefail
 game=(
-  build-essential cmake
+  build-essential cmake file
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n qt6-qpa-plugins qt6-wayland
   fonts-dejavu-core fonts-dejavu-extra fonts-liberation fonts-urw-base35 fonts-comfortaa fonts-dancingscript
 )
@@ -15,6 +15,7 @@ test=(
   pkg-config libx11-dev libxdamage-dev
   xvfb xauth xdotool x11-utils imagemagick dbus dbus-x11 at-spi2-core python3 python3-pyatspi
   pulseaudio pulseaudio-utils weston libjpeg-turbo-progs
+  lintian appstream desktop-file-utils librsvg2-bin
 )
 packages=("${game[@]}")
 case "${1:-}" in

@@ -10,6 +10,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "assets/pictures/RocketDrawing.h"
+
 namespace quiz::assets {
 
 namespace {
@@ -44,74 +46,14 @@ QImage IconPainter::paint(Motif motif, int size) {
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-// A rocket flying to the upper right, with a play triangle in its porthole.
+// The rocket: its shapes come from RocketDrawing, which the scalable icon
+// is written from as well.
 void IconPainter::rocket(QPainter& p) {
-    p.save();
-    p.translate(15.5, 16.5);
-    p.rotate(45);
-
-    QPainterPath flame;
-    flame.moveTo(-4.2, 8.5);
-    flame.cubicTo(-4.2, 12.5, -1.2, 14.5, 0, 18.5);
-    flame.cubicTo(1.2, 14.5, 4.2, 12.5, 4.2, 8.5);
-    flame.closeSubpath();
-    QLinearGradient fire(0, 8.5, 0, 18.5);
-    fire.setColorAt(0.0, QColor(255, 250, 160));
-    fire.setColorAt(0.4, QColor(255, 190, 40));
-    fire.setColorAt(1.0, QColor(230, 60, 20));
-    p.setPen(Qt::NoPen);
-    p.setBrush(fire);
-    p.drawPath(flame);
-
-    const QColor finRed(215, 35, 45);
-    for (int side : {-1, 1}) {
-        QPainterPath fin;
-        fin.moveTo(side * 4.6, 1.0);
-        fin.lineTo(side * 10.0, 8.5);
-        fin.lineTo(side * 10.0, 11.0);
-        fin.lineTo(side * 4.2, 8.8);
-        fin.closeSubpath();
-        fillAndOutline(p, fin, finRed, 0.9);
+    for (const VectorShape& shape : RocketDrawing::shapes()) {
+        p.setPen(shape.pen);
+        p.setBrush(shape.fill);
+        p.drawPath(shape.path);
     }
-
-    QPainterPath body;
-    body.moveTo(0, -15.5);
-    body.cubicTo(6.8, -11.5, 7.2, -1.5, 5.0, 9.5);
-    body.lineTo(-5.0, 9.5);
-    body.cubicTo(-7.2, -1.5, -6.8, -11.5, 0, -15.5);
-    body.closeSubpath();
-    QLinearGradient metal(-6, 0, 6, 0);
-    metal.setColorAt(0.0, QColor(150, 160, 185));
-    metal.setColorAt(0.4, QColor(250, 250, 255));
-    metal.setColorAt(1.0, QColor(125, 135, 160));
-    fillAndOutline(p, body, metal, 1.0);
-
-    // Red nose cone: the body clipped to its tip.
-    p.save();
-    p.setClipPath(body);
-    p.setPen(Qt::NoPen);
-    p.setBrush(finRed);
-    p.drawRect(QRectF(-8, -17, 16, 8.2));
-    p.restore();
-    p.setPen(QPen(outline, 1.0));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(body);
-
-    // Porthole with the play triangle; the triangle points right, as on any player.
-    const QPointF port(0, -1.2);
-    QRadialGradient glass(port + QPointF(-1.5, -1.5), 6.5);
-    glass.setColorAt(0.0, QColor(90, 150, 255));
-    glass.setColorAt(1.0, QColor(20, 40, 130));
-    p.setPen(QPen(QColor(70, 75, 95), 1.2));
-    p.setBrush(glass);
-    p.drawEllipse(port, 5.0, 5.0);
-    p.restore();
-
-    const QPointF portOnIcon = QTransform().translate(15.5, 16.5).rotate(45).map(port);
-    QPolygonF play{portOnIcon + QPointF(-2.0, -3.2), portOnIcon + QPointF(-2.0, 3.2), portOnIcon + QPointF(3.4, 0)};
-    p.setPen(QPen(QColor(10, 70, 10), 0.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(QColor(80, 255, 80));
-    p.drawPolygon(play);
 }
 
 // Two arrows chasing each other round a circle: start afresh.

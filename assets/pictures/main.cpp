@@ -11,7 +11,9 @@
 #include "assets/pictures/BackgroundPainter.h"
 #include "assets/pictures/IconPainter.h"
 #include "assets/pictures/PlayerPainter.h"
+#include "assets/pictures/RocketDrawing.h"
 #include "assets/pictures/SixteenColours.h"
+#include "assets/pictures/SvgWriter.h"
 
 using namespace quiz::assets;  // NOLINT(google-build-using-namespace)
 
@@ -21,6 +23,15 @@ bool save(const QImage& image, const QDir& folder, const QString& name, int qual
     const QString path = folder.filePath(name);
     if (image.save(path, nullptr, quality)) return true;
     std::fprintf(stderr, "make-pictures: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+bool writeText(const QString& text, const QDir& folder, const QString& name) {
+    QFile file(folder.filePath(name));
+    const QByteArray bytes = text.toUtf8();
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size() && file.flush())
+        return true;
+    std::fprintf(stderr, "make-pictures: cannot write %s\n", qPrintable(file.fileName()));
     return false;
 }
 
@@ -55,7 +66,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "make-pictures: cannot write icon.png\n");
         ok = false;
     }
-    ok = save(IconPainter::paint(Motif::Start, 256), folder, QStringLiteral("icon-256.png")) && ok;
+    // The launcher's icon in the sizes of the hicolor theme, and scalable.
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        ok = save(IconPainter::paint(Motif::Start, size), folder, QStringLiteral("icon-%1.png").arg(size)) && ok;
+    ok = writeText(SvgWriter::write(RocketDrawing::shapes(), 32, 256, QStringLiteral("Das Velmora Quiz")), folder,
+                   QStringLiteral("icon.svg")) &&
+         ok;
     for (int player = 1; player <= 3; ++player)
         ok = save(PlayerPainter::paint(player), folder, QStringLiteral("spieler%1.jpg").arg(player), 95) && ok;
     return ok ? 0 : 1;

@@ -165,8 +165,8 @@ def main():
         # Through the installed launcher, started from /.
         prefix = os.path.join(work, "prefix")
         inst = subprocess.run([a.cmake, "--install", a.build, "--prefix", prefix], capture_output=True, text=True)
-        data = os.path.join(prefix, "share", "velmora-quiz")
-        launcher = os.path.join(prefix, "bin", "velmora-quiz")
+        data = os.path.join(prefix, "share", "games", "velmora-quiz")
+        launcher = os.path.join(prefix, "games", "velmora-quiz")
         if inst.returncode != 0 or not os.access(launcher, os.X_OK):
             c.check("cmake --install into %s" % prefix, False, inst.stdout[-500:] + inst.stderr[-500:])
         else:
