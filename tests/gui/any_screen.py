@@ -21,6 +21,7 @@ import traceback
 
 import pyatspi
 
+from gui_checks import Checks
 from quizdesk import Program, run, wait_until, walk
 
 CLIENT = (11940, 8940)
@@ -32,21 +33,6 @@ INFO = (11280, 0, 615, 570)
 INSTRUCTIONS = (5400, 0, 2895, 570)
 QUESTION = (240, 1320, 2415, 1095)
 LIGHT_BLUE = (192, 192, 255)
-
-
-class Checks:
-    def __init__(self):
-        self.passed = self.failed = 0
-
-    def check(self, name, ok, detail=""):
-        if ok:
-            self.passed += 1
-            print("PASS  %s" % name)
-        else:
-            self.failed += 1
-            print("FAIL  %s  %s" % (name, detail))
-        sys.stdout.flush()
-        return ok
 
 
 def geometry(xid):

@@ -16,25 +16,11 @@ import sys
 import time
 import traceback
 
+from gui_checks import Checks
 from quizdesk import FREE_SPOT, Mover, PixelWatch, Program, centre, run, wait_until
 
 LIMIT = 5
 LAG = 0.050  # seconds after the turn within which each value must show
-
-
-class Checks:
-    def __init__(self):
-        self.passed = self.failed = 0
-
-    def check(self, name, ok, detail=""):
-        if ok:
-            self.passed += 1
-            print("PASS  %s" % name)
-        else:
-            self.failed += 1
-            print("FAIL  %s  %s" % (name, detail))
-        sys.stdout.flush()
-        return ok
 
 
 def lag(t):

@@ -11,22 +11,8 @@ import sys
 import time
 import traceback
 
+from gui_checks import Checks
 from quizdesk import Program, wait_until
-
-
-class Checks:
-    def __init__(self):
-        self.passed = self.failed = 0
-
-    def check(self, name, ok, detail=""):
-        if ok:
-            self.passed += 1
-            print("PASS  %s" % name)
-        else:
-            self.failed += 1
-            print("FAIL  %s  %s" % (name, detail))
-        sys.stdout.flush()
-        return ok
 
 
 def press(p, name):
