@@ -8,10 +8,14 @@
 
 namespace quiz {
 
-// The cues through QSoundEffect: one effect per file name, loaded from the
-// current directory the first time the cue is played and kept from then on.
-// A new cue stops the one still playing. A missing file or a missing audio
-// device leaves the effect in its error state: silence, never an error.
+// The cues through QSoundEffect. One effect per file name, loaded from the
+// current directory the first time the cue is played, keeps the cue's sample
+// in Qt's sample cache; every play gets an effect of its own over that
+// sample. An effect played again and again falls silent after a few plays
+// (Qt 6.4 with PulseAudio: whole cues went missing in a game), a fresh one
+// never does. A new cue stops the one still playing. A missing file or a
+// missing audio device leaves the effect in its error state: silence, never
+// an error.
 class QtEffectPlayer : public SoundPlayer {
 public:
     QtEffectPlayer() = default;
@@ -19,10 +23,10 @@ public:
     void play(const std::string& file) override;
 
 private:
-    QSoundEffect* effect(const std::string& file);
+    QSoundEffect* sample(const std::string& file);
 
-    std::map<std::string, std::unique_ptr<QSoundEffect>> effects_;
-    QSoundEffect* playing_ = nullptr;
+    std::map<std::string, std::unique_ptr<QSoundEffect>> samples_;
+    std::unique_ptr<QSoundEffect> playing_;
 };
 
 }  // namespace quiz
