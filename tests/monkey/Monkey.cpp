@@ -7,23 +7,20 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <random>
-#include <set>
 #include <sstream>
 
-#include "game/Game.h"
-#include "game/SideCommands.h"
-#include "headless/HeadlessPlatform.h"
+#include <unistd.h>
+
+#include "catalogue/Catalogue.h"
+#include "headless/Scenario.h"
 #include "tests/support/TestCatalogue.h"
-#include "window/MainWindow.h"
+#include "tests/support/WatchedGame.h"
 
 namespace {
 
 using namespace quiz;
-
-struct Fault {
-    std::string what;
-};
 
 // Random scenario for one game; the same seed gives the same scenario.
 std::string randomScenario(std::uint32_t seed, const std::string& files) {
@@ -86,124 +83,80 @@ std::string randomScenario(std::uint32_t seed, const std::string& files) {
     return sc.str();
 }
 
-// Watches one game: numbers drawn since the last Start, and a bound on the
-// events delivered without time passing (a hang).
-class Watch : public WindowObserver {
-public:
-    Watch(MainWindow& w, Game& g) : w_(w), g_(g) {}
-    void eventDelivered(const Control* c, EventKind k, int) override {
-        if (c == &w_.cmdstart && k == EventKind::Click) asked_.clear();
-        if (++burst_ > 200000) throw Fault{"more than 200000 events without a yield: a hang"};
-    }
-    void propertyChanged(const Control& c, Property p) override {
-        if (&c == &w_.txtfrage && p == Property::Text && !c.text().empty()) {
-            const int n = g_.state().questionNumber;
-            if (!asked_.insert(n).second) throw Fault{"number " + std::to_string(n) + " asked twice in a game"};
-        }
-    }
-    void check() {
-        burst_ = 0;
-        const GameState& s = g_.state();
-        auto flag = [](const char* name, int v) {
-            if (v != 0 && v != 1) throw Fault{std::string(name) + " = " + std::to_string(v)};
-        };
-        flag("waitCancelled", s.waitCancelled);
-        flag("gameStopped", s.gameStopped);
-        flag("firstQuestion", s.firstQuestion);
-        flag("buzzerWaiting", s.buzzerWaiting);
-        flag("keyFocusReleased", s.keyFocusReleased);
-        flag("gameOver", s.gameOver);
-        for (int i = 1; i <= 3; ++i) flag("lockedOut", s.lockedOut(i));
-        for (int i = 0; i <= 500; ++i) flag("asked", s.asked(i));
-        if (s.gameOver == 0 && s.questionsDone > Game::number(w_.cbofragen.text()))
-            throw Fault{"questionsDone " + s.questionsDone.str() + " past the limit " + w_.cbofragen.text()};
-        for (const Control* box : {&w_.txtprozent, &w_.txtprozent2, &w_.txtprozent3}) {
-            if (box->text().empty()) continue;
-            const int v = std::stoi(box->text());
-            if (v < 0 || v > 100 || std::to_string(v) != box->text())
-                throw Fault{box->name() + " shows " + box->text()};
-        }
-        if (const Control* f = w_.focus(); f && !f->canTakeFocus()) throw Fault{"focus rests on " + f->name()};
-    }
+constexpr int usageError = 2;
+constexpr const char* usage =
+    "usage: quiz-monkey [--games N] [--first SEED] [--catalogue test|builtin] [--yield short|sleeping] "
+    "[--print SEED]";
 
-private:
-    MainWindow& w_;
-    Game& g_;
-    std::set<int> asked_;
-    long burst_ = 0;
-};
-
-struct Outcome {
-    bool ok = true;
-    std::string fault;
-    std::size_t lines = 0;
-};
-
-Outcome play(const std::string& script, const Catalogue& catalogue, bool sleeping) {
-    const Scenario sc = Scenario::parse(script);
-    HeadlessPlatform hp(sc, nullptr);
-    MainWindow w(hp.platform());
-    Game game(w, catalogue);
-    SideCommands side(w);
-    hp.attach(w);
-    if (sleeping) hp.useSleepingYield();
-    hp.answerKey = [&game] { return static_cast<int>(game.state().answerKey); };
-    hp.stateLine = [&game] { return game.state().describe(); };
-    Watch watch(w, game);
-    w.addObserver(&watch);
-    hp.afterStep = [&watch] { watch.check(); };
-    Outcome out;
-    try {
-        hp.run();
-        watch.check();
-    } catch (const Fault& f) {
-        out = {false, f.what, 0};
-    }
-    for (const auto& l : hp.recorder().lines())
-        if (l.effect.rfind("error ", 0) == 0) out = {false, "runtime error: " + l.effect.substr(6), 0};
-    out.lines = hp.recorder().lines().size();
-    return out;
+// A plain decimal within 0..max; nullopt otherwise.
+std::optional<std::uint64_t> count(const std::string& s, std::uint64_t max) {
+    if (s.empty() || s.size() > 19 || s.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+    const std::uint64_t v = std::stoull(s);
+    if (v > max) return std::nullopt;
+    return v;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    long games = 2000;
-    std::uint32_t first = 1;
+    std::uint64_t games = 2000;
+    std::uint64_t first = 1;
     bool builtin = false;
-    long printSeed = -1;
+    std::optional<std::uint64_t> printSeed;
     bool sleeping = false;
-    for (int i = 1; i + 1 < argc; i += 2) {
+    const std::uint64_t lastSeed = UINT32_MAX;
+    auto refuse = [](const std::string& why) {
+        std::cerr << "quiz-monkey: " << why << " (" << usage << ")\n";
+        return usageError;
+    };
+    for (int i = 1; i < argc; i += 2) {
         const std::string a = argv[i];
-        if (a == "--games")
-            games = std::stol(argv[i + 1]);
-        else if (a == "--first")
-            first = static_cast<std::uint32_t>(std::stoul(argv[i + 1]));
-        else if (a == "--catalogue")
-            builtin = std::string(argv[i + 1]) == "builtin";
-        else if (a == "--print")
-            printSeed = std::stol(argv[i + 1]);
-        else if (a == "--yield")
-            sleeping = std::string(argv[i + 1]) == "sleeping";
+        if (a != "--games" && a != "--first" && a != "--catalogue" && a != "--print" && a != "--yield")
+            return refuse("unknown option '" + a + "'");
+        if (i + 1 >= argc) return refuse(a + " needs a value");
+        const std::string v = argv[i + 1];
+        if (a == "--games") {
+            const auto n = count(v, 1000000000);
+            if (!n) return refuse("--games wants a number of games from 0 to 1000000000, not '" + v + "'");
+            games = *n;
+        } else if (a == "--first" || a == "--print") {
+            const auto n = count(v, lastSeed);
+            if (!n) return refuse(a + " wants a seed from 0 to " + std::to_string(lastSeed) + ", not '" + v + "'");
+            if (a == "--first")
+                first = *n;
+            else
+                printSeed = *n;
+        } else if (a == "--catalogue") {
+            if (v != "test" && v != "builtin") return refuse("--catalogue wants test or builtin, not '" + v + "'");
+            builtin = v == "builtin";
+        } else {
+            if (v != "short" && v != "sleeping") return refuse("--yield wants short or sleeping, not '" + v + "'");
+            sleeping = v == "sleeping";
+        }
     }
+    // Seeds are 32 bits: the range must not wrap around.
+    if (games > 0 && first + games - 1 > lastSeed)
+        return refuse("seeds " + std::to_string(first) + ".." + std::to_string(first + games - 1) +
+                      " go past the 32-bit limit " + std::to_string(lastSeed));
     // A few files for the background dialog: a picture, text named .jpg, an empty file.
     const auto files = std::filesystem::temp_directory_path() / ("quiz-monkey-" + std::to_string(::getpid()));
     std::filesystem::create_directories(files);
     std::ofstream(files / "bild.png", std::ios::binary) << std::string("\x89PNG\r\n\x1a\n", 8) << std::string(16, '\0');
     std::ofstream(files / "text.jpg") << "kein Bild";
     std::ofstream(files / "leer.bmp");
-    if (printSeed >= 0) {
-        std::cout << randomScenario(static_cast<std::uint32_t>(printSeed), files.string());
+    if (printSeed) {
+        std::cout << randomScenario(static_cast<std::uint32_t>(*printSeed), files.string());
         std::filesystem::remove_all(files);
         return 0;
     }
     const Catalogue& catalogue = builtin ? Catalogue::builtIn() : test::testCatalogue();
-    long failed = 0;
+    std::uint64_t failed = 0;
     std::size_t lines = 0;
     const auto start = std::chrono::steady_clock::now();
-    for (long g = 0; g < games; ++g) {
-        const std::uint32_t seed = first + static_cast<std::uint32_t>(g);
-        const Outcome o = play(randomScenario(seed, files.string()), catalogue, sleeping);
+    for (std::uint64_t g = 0; g < games; ++g) {
+        const auto seed = static_cast<std::uint32_t>(first + g);
+        const test::WatchedOutcome o =
+            test::playWatched(Scenario::parse(randomScenario(seed, files.string())), catalogue, sleeping);
         lines += o.lines;
         if (!o.ok) {
             ++failed;
