@@ -3,6 +3,7 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <utility>
 
 #include "runtime/RuntimeError.h"
 
@@ -13,7 +14,12 @@ HeadlessPlatform::HeadlessPlatform(const Scenario& scenario, std::ostream* out)
       clock_(scenario.startMs),
       random_(scenario.seed, [this] { return static_cast<std::uint64_t>(clock_.ms()); }),
       recorder_(clock_, out),
-      platform_{*this, *this, *this, *this, *this, *this, *this, clock_, random_, *this} {}
+      platform_{*this, *this, *this, *this, *this, *this, *this, clock_, random_, *this},
+      dueMs_(scenario.startMs),
+      sleepingYield_(scenario.recorded) {
+    // The recording program mixed in the clock's seconds (qt/QtRecording).
+    if (scenario.recorded) random_.setEntropy([this] { return static_cast<std::uint64_t>(clock_.now().value()); });
+}
 
 void HeadlessPlatform::attach(MainWindow& window) {
     window_ = &window;
@@ -56,8 +62,20 @@ bool HeadlessPlatform::feed(bool topLevel) {
         if (next_ >= scenario_.steps.size()) return false;
         const Step& s = scenario_.steps[next_++];
         switch (s.kind) {
-            case Step::Kind::Wait: notBeforeMs_ = clock_.ms() + s.ms; break;
-            case Step::Kind::Hold: holdMs_ = s.ms; break;
+            case Step::Kind::Wait:
+                if (scenario_.recorded) {
+                    dueMs_ += s.ms;
+                    notBeforeMs_ = dueMs_;
+                } else {
+                    notBeforeMs_ = clock_.ms() + s.ms;
+                }
+                break;
+            case Step::Kind::Hold:
+                if (scenario_.recorded)
+                    holds_.push_back(s.ms);
+                else
+                    holdMs_ = s.ms;
+                break;
             case Step::Kind::File: file_ = s.item; break;
             case Step::Kind::Dump: dump(); break;
             default: expand(s); break;
@@ -77,6 +95,9 @@ void HeadlessPlatform::expand(const Step& s) {
             break;
         }
         case Step::Kind::ClickAt: clickAt(s.x, s.y); break;
+        case Step::Kind::Press: raw_.push_back(RawInput::press(s.x, s.y)); break;
+        case Step::Kind::Release: raw_.push_back(RawInput::release(s.x, s.y)); break;
+        case Step::Kind::Pick: raw_.push_back(RawInput::pick(s.name, s.item)); break;
         case Step::Kind::Select: {
             const Rect& r = window_->find(s.name)->look().rect;
             clickAt(r.centreX(), r.centreY());
@@ -138,10 +159,26 @@ void HeadlessPlatform::sleepOrStep() {
 
 void HeadlessPlatform::play(const std::string& file) { recorder_.line("sound " + file); }
 
+// A recording writes the hold of a box after the input that opened it, so
+// a box that opens before the feed has read so far reads on to its hold.
+std::int64_t HeadlessPlatform::takeHold(bool dialog) {
+    if (!scenario_.recorded) return std::exchange(holdMs_, 0);
+    const auto ahead = [this](Step::Kind kind) {
+        return next_ < scenario_.steps.size() && scenario_.steps[next_].kind == kind;
+    };
+    if (holds_.empty() && ahead(Step::Kind::Hold)) {
+        holds_.push_back(scenario_.steps[next_++].ms);
+        if (dialog && ahead(Step::Kind::File)) file_ = scenario_.steps[next_++].item;
+    }
+    if (holds_.empty()) return 0;
+    const std::int64_t ms = holds_.front();
+    holds_.pop_front();
+    return ms;
+}
+
 void HeadlessPlatform::show(const std::string& prompt, BoxStyle style, const std::string& title) {
     recorder_.line("msgbox " + std::to_string(static_cast<int>(style)) + " | " + title + " | " + prompt);
-    clock_.advance(holdMs_);
-    holdMs_ = 0;
+    clock_.advance(takeHold(false));
 }
 
 void HeadlessPlatform::start(const std::string& program, const std::vector<std::string>& arguments) {
@@ -180,8 +217,7 @@ std::string HeadlessPlatform::load(const std::string& path) {
 // the old directory would be wrong in the new one.
 std::string HeadlessPlatform::open(const FileDialogSettings& settings) {
     recorder_.line("dialog " + settings.title);
-    clock_.advance(holdMs_);
-    holdMs_ = 0;
+    clock_.advance(takeHold(true));
     std::string chosen = std::move(file_);
     file_.clear();
     if (chosen.empty()) return chosen;

@@ -22,6 +22,9 @@ namespace quiz {
 // YieldPacer allows a sleep, the clock jumps to just past the next turn of
 // the second (or to the scenario's next input, if that comes sooner);
 // every other yield takes a millisecond.
+// A recording of the desktop program (Scenario::recorded) always replays
+// with the sleeping yield, on the timeline of its waits, and draws as the
+// recording program did (see Scenario::recorded).
 class HeadlessPlatform : public EventPump,
                          public SoundPlayer,
                          public MessageBoxes,
@@ -89,6 +92,9 @@ private:
     void sleepOrStep();
     void expand(const Step& s);
     void dump();
+    // How long the box or dialog opening now stays open; a dialog also takes
+    // the file of a recording.
+    std::int64_t takeHold(bool dialog);
     std::string absolute(const std::string& path) const;
 
     const Scenario& scenario_;
@@ -99,8 +105,10 @@ private:
     MainWindow* window_ = nullptr;
     std::size_t next_ = 0;
     std::int64_t notBeforeMs_ = 0;
+    std::int64_t dueMs_ = 0;  // a recording: when its last input was due
     std::deque<RawInput> raw_;
     std::int64_t holdMs_ = 0;
+    std::deque<std::int64_t> holds_;  // a recording: one for each box, in order
     std::string file_;
     bool failStarts_ = false;
     std::string cwd_ = "/velmora";
