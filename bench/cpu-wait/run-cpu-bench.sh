@@ -27,7 +27,7 @@ measure() {  # NAME SPIN -> one table row
   # time limit and the countdown can be read back afterwards.
   (cd "$(dirname "$binary")" && QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QUIZ_SPIN_YIELD=$spin exec "$binary") >"$SESSION_DIR/$name.log" 2>&1 &
   pid=$!
-  win=$(xdotool search --sync --onlyvisible --pid "$pid" --name "^Velmora Quiz" | head -1)
+  win=$(xdotool search --all --sync --onlyvisible --pid "$pid" --name "^Velmora Quiz" | head -1)
   eval "$(xdotool getwindowgeometry --shell "$win")"
   xdotool windowfocus --sync "$win"
   sleep 1

@@ -102,7 +102,7 @@ def blind_game(binary):
     proc = subprocess.Popen([binary], cwd=os.path.dirname(binary), env=env, stdout=subprocess.DEVNULL,
                             stderr=subprocess.DEVNULL)
     try:
-        shown = run("xdotool", "search", "--sync", "--onlyvisible", "--pid", str(proc.pid), "--name", "^Velmora Quiz")
+        shown = run("xdotool", "search", "--all", "--sync", "--onlyvisible", "--pid", str(proc.pid), "--name", "^Velmora Quiz")
         win = shown.stdout.split()[0]
         geometry = dict(line.split("=") for line in run("xdotool", "getwindowgeometry", "--shell", win).stdout.split())
         x0, y0 = int(geometry["X"]), int(geometry["Y"])
@@ -127,7 +127,7 @@ def blind_game(binary):
 
         def rating_box():
             for title in RATING_TITLES:
-                if run("xdotool", "search", "--onlyvisible", "--pid", str(proc.pid), "--name",
+                if run("xdotool", "search", "--all", "--onlyvisible", "--pid", str(proc.pid), "--name",
                        "^%s$" % title).stdout.split():
                     return title
             return None
@@ -143,7 +143,7 @@ def minimal_window(binary, *args):
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     proc = subprocess.Popen([binary, *args], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
-        shown = run("xdotool", "search", "--sync", "--onlyvisible", "--pid", str(proc.pid), "--name", "^Minimal$")
+        shown = run("xdotool", "search", "--all", "--sync", "--onlyvisible", "--pid", str(proc.pid), "--name", "^Minimal$")
         if not shown.stdout.strip():
             raise RuntimeError("the minimal window did not show")
 

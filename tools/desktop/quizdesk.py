@@ -119,10 +119,11 @@ def close_window(xid):
 class Program:
     """One run of velmora-quiz in the stage folder."""
 
-    def __init__(self, binary, stage, artifacts, log_name, prefix=(), env=None):
-        """Starts binary in the folder stage. prefix goes before the binary
-        (a command that ends in exec, so the process id stays the program's);
-        env changes the environment, a value of None removes a variable."""
+    def __init__(self, binary, stage, artifacts, log_name, prefix=(), env=None, args=()):
+        """Starts binary in the folder stage, with the arguments args. prefix
+        goes before the binary (a command that ends in exec, so the process
+        id stays the program's); env changes the environment, a value of None
+        removes a variable."""
         self.artifacts = artifacts
         environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         for name, value in (env or {}).items():
@@ -131,7 +132,7 @@ class Program:
             else:
                 environment[name] = value
         self.log = open(os.path.join(artifacts, log_name), "w")
-        self.proc = subprocess.Popen([*prefix, binary], cwd=stage, env=environment, stdout=self.log,
+        self.proc = subprocess.Popen([*prefix, binary, *args], cwd=stage, env=environment, stdout=self.log,
                                      stderr=subprocess.STDOUT)
         self.app = wait_until(self._find_app, 15)
         if self.app is None:
@@ -141,7 +142,9 @@ class Program:
             raise RuntimeError("the main window did not show")
         self.xid = None
         if environment.get("DISPLAY"):  # an X window; under Wayland there is none to find
-            xid = wait_until(lambda: run("xdotool", "search", "--onlyvisible", "--pid", str(self.proc.pid),
+            # --all: every condition must hold. Without it xdotool takes any
+            # one of them, and the window of another copy with the same name would do.
+            xid = wait_until(lambda: run("xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.proc.pid),
                                          "--name", "^Velmora Quiz").stdout.split(), 10)
             self.xid = xid[0] if xid else None
 
