@@ -15,6 +15,8 @@ public:
     QtClock();
     TimeOfDay now() override { return TimeOfDay::seconds(ms() / 1000); }
     std::int64_t ms() const { return startMs_ + elapsed_.elapsed(); }
+    // The reading of ms() when the clock started.
+    std::int64_t startMs() const { return startMs_; }
     // Milliseconds until the reading of now() changes next.
     int msToNextSecond() const { return static_cast<int>(1000 - ms() % 1000); }
 

@@ -8,6 +8,7 @@ bool QtInputQueue::feedOne(MainWindow& window) {
     if (queue_.empty()) return false;
     RawInput in = std::move(queue_.front());
     queue_.pop_front();
+    if (onFeeding) onFeeding(in);
     window.input(in);
     if (onFed) onFed(in);
     return true;

@@ -22,6 +22,8 @@ public:
     // Told of every input just handed over (the view opens a combo's list on
     // a press that reaches that combo).
     std::function<void(const RawInput&)> onFed;
+    // Told of every input just before the model takes it (the recording of a game).
+    std::function<void(const RawInput&)> onFeeding;
 
 private:
     std::deque<RawInput> queue_;

@@ -11,9 +11,9 @@ game=(
 )
 test=(
   googletest libgtest-dev libgmock-dev
-  clang-tidy cppcheck clang-format
+  clang-tidy cppcheck clang-format clang libclang-rt-14-dev
   pkg-config libx11-dev libxdamage-dev
-  xvfb xauth xdotool x11-utils imagemagick dbus dbus-x11 at-spi2-core python3 python3-pyatspi
+  xvfb xauth xdotool x11-utils imagemagick dbus dbus-x11 at-spi2-core python3 python3-pyatspi python3-numpy
   pulseaudio pulseaudio-utils weston libjpeg-turbo-progs
   lintian appstream desktop-file-utils librsvg2-bin
 )
