@@ -35,7 +35,8 @@ std::int64_t seconds(const std::string& word, int line) {
     if (!digits(whole) || (dot != std::string::npos && !digits(frac)) || whole.size() > 8)
         throw ScenarioError(line, "not a number of seconds: " + shown(word));
     std::int64_t ms = std::stoll(whole) * 1000;
-    for (std::size_t i = 0; i < 3; ++i) ms += (i < frac.size() ? frac[i] - '0' : 0) * (i == 0 ? 100 : i == 1 ? 10 : 1);
+    std::int64_t place = 100;  // the first three decimals are milliseconds
+    for (std::size_t i = 0; i < 3; ++i, place /= 10) ms += (i < frac.size() ? frac[i] - '0' : 0) * place;
     if (frac.size() > 3 && frac[3] >= '5') ++ms;
     if (ms > 10000000LL * 1000) throw ScenarioError(line, "not a number of seconds: " + shown(word));
     return ms;

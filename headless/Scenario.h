@@ -36,7 +36,7 @@ private:
 // Numbers are plain decimals; a line may be at most maxLineBytes long and a
 // scenario at most maxSteps steps, so no input can take the memory.
 struct Scenario {
-    static constexpr std::size_t maxLineBytes = 64 * 1024;
+    static constexpr std::size_t maxLineBytes = 64 * std::size_t{1024};
     static constexpr std::size_t maxSteps = 1000000;
 
     std::int64_t startMs = 10LL * 3600 * 1000;
