@@ -1,6 +1,6 @@
 // velmora-quiz: the desktop program. It runs with the folder of its sounds
 // and instructions as its current directory (the launcher sees to that).
-//   velmora-quiz [--aufzeichnen DATEI | --record FILE]
+//   velmora-quiz [--aufzeichnen DATEI | --record DATEI]
 // records the game as a scenario that quiz-script replays (qt/QtRecording).
 #include <QApplication>
 #include <iostream>
@@ -31,10 +31,10 @@ std::optional<std::string> recordingFile(int argc, char** argv) {
     const std::string option = argv[1];
     if ((option == "--aufzeichnen" || option == "--record") && argc == 3 && argv[2][0] != '\0') return argv[2];
     if (option == "--aufzeichnen" || option == "--record")
-        std::cerr << "velmora-quiz: " << option << " wants one file name\n";
+        std::cerr << "velmora-quiz: " << option << " braucht genau einen Dateinamen\n";
     else
-        std::cerr << "velmora-quiz: unknown argument '" << option
-                  << "' (velmora-quiz [--aufzeichnen DATEI | --record FILE])\n";
+        std::cerr << "velmora-quiz: unbekanntes Argument '" << option
+                  << "' (velmora-quiz [--aufzeichnen DATEI | --record DATEI])\n";
     return std::nullopt;
 }
 

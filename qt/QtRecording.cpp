@@ -19,7 +19,8 @@ std::uint64_t freshSeed() {
 
 std::ofstream openFor(const std::string& path) {
     std::ofstream f(path, std::ios::out | std::ios::trunc);
-    if (!f) throw std::runtime_error("cannot write the recording " + path + ": " + std::strerror(errno));
+    if (!f)
+        throw std::runtime_error("die Aufzeichnung " + path + " lässt sich nicht schreiben: " + std::strerror(errno));
     return f;
 }
 
@@ -78,8 +79,8 @@ std::string QtRecording::open(const FileDialogSettings& settings) {
 void QtRecording::written() {
     if (writer_.good() || warned_) return;
     warned_ = true;
-    std::cerr << "velmora-quiz: the recording " << path_ << " could not be written on: " << std::strerror(errno)
-              << "\n";
+    std::cerr << "velmora-quiz: die Aufzeichnung " << path_ << " lässt sich nicht weiter schreiben ("
+              << std::strerror(errno) << "), das Spiel geht ohne sie weiter\n";
 }
 
 }  // namespace quiz

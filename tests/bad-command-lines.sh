@@ -66,13 +66,14 @@ case_ "monkey: negative print seed" 2 "--print wants a seed" "$monkey" --print -
 if [ -n "$program" ]; then
   export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work/run
   mkdir -m 700 "$work/run"
-  case_ "program: unknown argument" 2 "unknown argument '--bogus'" "$program" --bogus
-  case_ "program: a stray word" 2 "unknown argument 'spielen'" "$program" spielen
-  case_ "program: --record without a file" 2 "--record wants one file name" "$program" --record
-  case_ "program: --aufzeichnen with two files" 2 "--aufzeichnen wants one file name" "$program" --aufzeichnen a b
-  case_ "program: recording into a missing folder" 2 "cannot write the recording" \
+  case_ "program: unknown argument" 2 "unbekanntes Argument '--bogus'" "$program" --bogus
+  case_ "program: a stray word" 2 "unbekanntes Argument 'spielen'" "$program" spielen
+  case_ "program: --record without a file" 2 "--record braucht genau einen Dateinamen" "$program" --record
+  case_ "program: --aufzeichnen with two files" 2 "--aufzeichnen braucht genau einen Dateinamen" \
+    "$program" --aufzeichnen a b
+  case_ "program: recording into a missing folder" 2 "lässt sich nicht schreiben" \
     "$program" --aufzeichnen "$work/none/game.quiz"
-  case_ "program: recording onto a directory" 2 "cannot write the recording" "$program" --record "$work/folder.quiz"
+  case_ "program: recording onto a directory" 2 "lässt sich nicht schreiben" "$program" --record "$work/folder.quiz"
 fi
 
 echo "$pass passed, $fail failed"
