@@ -6,7 +6,7 @@
 set -euo pipefail
 game=(
   build-essential cmake file
-  qt6-base-dev qt6-multimedia-dev qt6-translations-l10n qt6-qpa-plugins qt6-wayland
+  qt6-base-dev qt6-multimedia-dev qt6-translations-l10n qt6-qpa-plugins qt6-wayland libsdl2-dev
   fonts-dejavu-core fonts-dejavu-extra fonts-liberation fonts-urw-base35 fonts-comfortaa fonts-dancingscript
 )
 test=(
