@@ -12,6 +12,7 @@
 #include "catalogue/Catalogue.h"
 #include "game/Game.h"
 #include "game/SideCommands.h"
+#include "qt/QtControllers.h"
 #include "qt/QtDesktop.h"
 #include "qt/QtHeadStart.h"
 #include "qt/QtMainView.h"
@@ -55,6 +56,7 @@ int run(quiz::QtHeadStart& headStart, const std::string& recordTo) {
     quiz::Game game(window, quiz::Catalogue::builtIn());
     quiz::SideCommands side(window);
     quiz::QtMainView view(window, platform);
+    quiz::QtControllers controllers(window, [&view](int key) { view.typeKey(key); });
 
     // Form_Load runs before the window is shown.
     try {
@@ -65,8 +67,11 @@ int run(quiz::QtHeadStart& headStart, const std::string& recordTo) {
     } catch (const quiz::ProgramEnd&) {
         return 0;
     }
-    // The sound module waits until the window is on the screen.
-    view.afterFirstFrame = [&platform] { platform.sound().load(); };
+    // The sound and controller modules wait until the window is on the screen.
+    view.afterFirstFrame = [&platform, &controllers] {
+        platform.sound().load();
+        controllers.load();
+    };
     view.showCentred();
     return QApplication::exec();
 }

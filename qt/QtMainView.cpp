@@ -119,6 +119,12 @@ void QtMainView::connectButtons() {
     }
 }
 
+void QtMainView::typeKey(int code) {
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) return;
+    platform_.input().push(RawInput::keyTyped(code));
+    dispatcher_.schedule();
+}
+
 void QtMainView::showCentred() {
     if (const QScreen* s = screen()) {
         // Room for a window manager's frame, which is not known before the

@@ -43,6 +43,10 @@ public:
     void toggleFullScreen();
     QWidget* widgetOf(const Control& c) const;
     const QtScale& scale() const { return scale_; }
+    // A key typed elsewhere than on the keyboard (a game controller): raw
+    // input like a key of the keyboard, and like one it does not reach the
+    // window while a message box, a dialog or an open list has the input.
+    void typeKey(int code);
     // Called once, when the first frame has gone to the screen.
     std::function<void()> afterFirstFrame;
 
