@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Every benchmark of the quiz in one run: prints the machine and one Markdown
 # table of the figures, their goals and whether each goal is met. Progress
-# goes to stderr. Takes about five minutes.
+# goes to stderr. Takes about six minutes.
 #   bench/run.sh BUILD_DIR
 # BUILD_DIR is a build with QUIZ_WITH_QT (the default); the real-window
 # figures run under their own Xvfb session (see tools/desktop/session.sh).
@@ -15,6 +15,12 @@
 #   - a repaint of the whole window and a countdown tick, at the design's
 #     800 x 600 and full screen at 1920 x 1080 (quiz-frame-time, in a session
 #     with a 1920 x 1080 screen)
+#   - game controllers (with the program's virtual pads): the answer key
+#     from the keyboard and as a controller's button, each to the changed
+#     pixels of the result box, 20 presses each; CPU while a countdown waits
+#     with three pads connected, 20 s, and 10 s of the same with the module
+#     waiting in SDL_WaitEventTimeout to compare (pad-lag/pad_lag.py, about
+#     a minute)
 #   - start to first frame on the screen, velmora-quiz against the minimal
 #     Qt Widgets window, median of 9 starts each, taken in turns (single
 #     starts on this kind of machine scatter by 10 % and more)
@@ -133,6 +139,40 @@ if [ -n "$small" ] && [ -n "$large" ]; then
     "well under a frame (< 4 ms of 16.7)" "$verdict" "only the countdown box is drawn anew"
 else
   row "repaint and countdown tick at 800 x 600 and 1920 x 1080" "not measured" "" "FAILED" "quiz-frame-time gave no lines"
+fi
+
+# --- game controllers: a button against a key, and the wait with three pads -------------
+if [ -f "$build/stage/velmora-quiz-controllers.so" ]; then
+  log "game controllers: a button against a key (2 x 20 presses), the wait with three pads (20 s)..."
+  pads=$("$here/../tools/desktop/run-in-session.sh" "$here/pad-lag/pad_lag.py" --binary "$binary" --watcher "$watcher" \
+           --artifacts "$build/bench-artifacts" --presses 20 --seconds 20 --compare-seconds 10)
+  line=$(grep '^lag ' <<<"$pads")
+  field() { sed -n "s/.* $1=\([^ ]*\).*/\1/p" <<<"$line"; }
+  if [ -n "$line" ]; then
+    row "answer key to the changed result box, from the keyboard (XTest, real window, $(field presses) presses)" \
+      "median $(field keyboard_median_ms) ms, p95 $(field keyboard_p95_ms) ms" "" "" "watched through the pixels"
+    row "the same key as button A of a game controller (SDL virtual pad, $(field presses) presses)" \
+      "median $(field pad_median_ms) ms, p95 $(field pad_p95_ms) ms" "" "" "taken in turns with the keyboard's"
+    extra=$(awk -v p="$(field pad_median_ms)" -v k="$(field keyboard_median_ms)" 'BEGIN { printf "%+.2f", p - k }')
+    verdict=$(awk -v e="$extra" 'BEGIN { print (e <= 2) ? "met" : "MISSED" }')
+    row "controller button over keyboard key, median" "$extra ms" "<= 2 ms" "$verdict" ""
+  else
+    row "a game controller's button against a key, to the changed pixels" "not measured" "<= 2 ms extra at the median" "FAILED" "pad_lag.py gave no line"
+  fi
+  line=$(grep '^cpu ' <<<"$pads")
+  if [ -n "$line" ]; then
+    verdict=$(awk -v p="$(field cpu_pct)" 'BEGIN { print (p < 1) ? "met" : "MISSED" }')
+    if [ "$(field pads)" != 3 ] || [ "$(field limit)" != 30 ] || ! [[ "$(field countdown)" =~ ^[0-9]+$ ]]; then verdict=INVALID; fi
+    row "CPU while a countdown waits, three game controllers connected (virtual, 20 s)" "$(field cpu_pct) % of one core" \
+      "< 1 % of one core" "$verdict" "$(field pads) pads connected; limit $(field limit), countdown read at $(field countdown)"
+    line=$(grep '^cpu_sdl_wait ' <<<"$pads")
+    [ -n "$line" ] && row "the same wait with the module in SDL_WaitEventTimeout (QUIZ_CONTROLLERS_SDL_WAIT=1, $(field seconds) s)" \
+      "$(field cpu_pct) % of one core" "for comparison" "-" "SDL pumps every millisecond without an SDL window"
+  else
+    row "CPU while a countdown waits, three game controllers connected" "not measured" "< 1 % of one core" "FAILED" "pad_lag.py gave no line"
+  fi
+else
+  row "game controllers" "not measured" "" "-" "built without SDL: no controller module"
 fi
 
 # --- in a real window: the first frame and the memory -------------------------------------

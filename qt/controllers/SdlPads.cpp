@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -30,7 +31,8 @@ std::string orEmpty(const char* s) { return s ? std::string(s) : std::string(); 
 
 }  // namespace
 
-SdlPads::SdlPads(PadListener& listener) : listener_(listener) {
+SdlPads::SdlPads(PadListener& listener)
+    : listener_(listener), sdlWait_(std::getenv("QUIZ_CONTROLLERS_SDL_WAIT") != nullptr) {
     wakeFd_ = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     thread_ = std::thread([this] { run(); });
 }
@@ -71,7 +73,8 @@ bool SdlPads::start() {
     SDL_SetHint(SDL_HINT_GAMECONTROLLER_USE_BUTTON_LABELS, "0");
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     if (SDL_Init(SDL_INIT_GAMECONTROLLER) != 0) {
-        listener_.padEvent({PadEvent::Kind::Failed, -1, {}, {}, 0, orEmpty(SDL_GetError()), {}});
+        listener_.padEvent(
+            {PadEvent::Kind::Failed, -1, {}, {}, 0, "SDL did not start: " + orEmpty(SDL_GetError()), {}});
         return false;
     }
     return true;
@@ -89,7 +92,15 @@ void SdlPads::run() {
         const std::size_t firstPad = fds.size();
         for (const auto& [id, pad] : pads_)
             if (pad.fd >= 0) fds.push_back({pad.fd, POLLIN, 0});
-        const int ready = poll(fds.data(), fds.size(), timeoutMs());
+        int ready = 0;
+        if (sdlWait_) {
+            // Only to compare (QUIZ_CONTROLLERS_SDL_WAIT=1): SDL's own wait.
+            SDL_Event event;
+            if (SDL_WaitEventTimeout(&event, 10) == 1) handle(event);
+            ready = poll(fds.data(), fds.size(), 0);
+        } else {
+            ready = poll(fds.data(), fds.size(), timeoutMs());
+        }
         std::vector<int> rumbles;
         {
             const std::lock_guard<std::mutex> lock(mutex_);

@@ -25,7 +25,9 @@ class TestPads;
 // second to let SDL notice controllers plugged in or out. After input it
 // looks again 2 ms later, for input that reached SDL's reader after ours.
 // A controller without a device file that can be watched is polled every
-// 2 ms while it is connected.
+// 2 ms while it is connected. QUIZ_CONTROLLERS_SDL_WAIT=1 in the environment
+// makes it wait in SDL_WaitEventTimeout instead, only for the benchmark to
+// compare.
 class SdlPads : public PadSource {
 public:
     explicit SdlPads(PadListener& listener);
@@ -55,6 +57,7 @@ private:
     void drain(int fd) const;
 
     PadListener& listener_;
+    const bool sdlWait_;
     int wakeFd_ = -1;
     std::mutex mutex_;
     std::vector<int> rumbles_;  // connections, asked for by the program's thread
