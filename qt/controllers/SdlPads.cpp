@@ -90,8 +90,12 @@ void SdlPads::run() {
         const int testFd = test_ ? test_->fd() : -1;
         if (testFd >= 0) fds.push_back({testFd, POLLIN, 0});
         const std::size_t firstPad = fds.size();
+        std::vector<SDL_JoystickID> watched;
         for (const auto& [id, pad] : pads_)
-            if (pad.fd >= 0) fds.push_back({pad.fd, POLLIN, 0});
+            if (pad.fd >= 0) {
+                fds.push_back({pad.fd, POLLIN, 0});
+                watched.push_back(id);
+            }
         int ready = 0;
         if (sdlWait_) {
             // Only to compare (QUIZ_CONTROLLERS_SDL_WAIT=1): SDL's own wait.
@@ -110,11 +114,18 @@ void SdlPads::run() {
         if (ready > 0) {
             if (fds[0].revents & POLLIN) drain(wakeFd_);
             bool input = false;
-            for (std::size_t i = firstPad; i < fds.size(); ++i)
+            for (std::size_t i = firstPad; i < fds.size(); ++i) {
                 if (fds[i].revents & POLLIN) {
                     drain(fds[i].fd);
                     input = true;
                 }
+                // The device is gone before SDL has noticed: poll until it does.
+                if (fds[i].revents & (POLLERR | POLLHUP | POLLNVAL)) {
+                    Pad& pad = pads_[watched[i - firstPad]];
+                    close(pad.fd);
+                    pad.fd = -1;
+                }
+            }
             if (input) lookAgainAt_ = SDL_GetTicks64() + afterInputMs;
             if (testFd >= 0 && (fds[1].revents & POLLIN)) test_->readCommands();
         }
