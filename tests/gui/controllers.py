@@ -11,6 +11,7 @@ import argparse
 import os
 import re
 import shutil
+import subprocess
 import sys
 import tempfile
 import time
@@ -213,6 +214,9 @@ def without_sdl(c, a, tmp):
         assert data.count(b"libSDL2-2.0.so.0\0") >= 1
         return data.replace(b"libSDL2-2.0.so.0\0", b"libSDL2-9.9.so.0\0")
 
+    needed = subprocess.run(["readelf", "-d", a.binary], capture_output=True, text=True).stdout
+    c.check("the program itself does not link SDL (only its controller module does)",
+            "NEEDED" in needed and "libSDL2" not in needed, needed)
     runs = [
         ("no controller module", stage_copy(a, tmp, "no-module", None), {}),
         ("no SDL library", stage_copy(a, tmp, "no-sdl", no_library), {}),
