@@ -1,6 +1,5 @@
 #include "qt/controllers/TestPads.h"
 
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -11,10 +10,12 @@
 namespace quiz {
 namespace {
 
+// Each pad's number, for its rumble callback.
+std::array<int, 3> padNumbers = {1, 2, 3};
+
 int SDLCALL rumbled(void* userdata, Uint16 low, Uint16 high) {
     if (low != 0 || high != 0)
-        std::fprintf(stderr, "velmora-quiz test pads: pad %d rumbles\n",
-                     static_cast<int>(reinterpret_cast<std::intptr_t>(userdata)));
+        std::fprintf(stderr, "velmora-quiz test pads: pad %d rumbles\n", *static_cast<const int*>(userdata));
     return 0;
 }
 
@@ -64,7 +65,7 @@ void TestPads::plug(int n) {
     desc.vendor_id = 0x1209;
     desc.product_id = static_cast<Uint16>(0x7100 + n);
     desc.name = name.c_str();
-    desc.userdata = reinterpret_cast<void*>(static_cast<std::intptr_t>(n));
+    desc.userdata = &padNumbers[static_cast<std::size_t>(n - 1)];
     desc.Rumble = rumbled;
     const int index = SDL_JoystickAttachVirtualEx(&desc);
     pad.joystick = index < 0 ? nullptr : SDL_JoystickOpen(index);
