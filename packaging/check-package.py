@@ -22,8 +22,11 @@ TOOLS = ["lintian", "appstreamcli", "desktop-file-validate", "dpkg-deb", "dpkg-p
 APPSTREAM_ID = "io.github.velmora.quiz"
 ICON_SIZES = [16, 22, 24, 32, 48, 64, 128, 256]
 SOUNDS = 15
-# Versioned by dpkg-shlibdeps: the libraries the program and its sound module link.
-LINKED = ["libc6", "libstdc++6", "libqt6core6", "libqt6gui6", "libqt6widgets6", "libqt6multimedia6"]
+# Versioned by dpkg-shlibdeps: the libraries the program and its modules link
+# (SDL: the controller module).
+LINKED = ["libc6", "libstdc++6", "libqt6core6", "libqt6gui6", "libqt6widgets6", "libqt6multimedia6", "libsdl2-2.0-0"]
+BINARIES = ["usr/libexec/velmora-quiz/velmora-quiz", "usr/libexec/velmora-quiz/velmora-quiz-sound.so",
+            "usr/libexec/velmora-quiz/velmora-quiz-controllers.so"]
 
 passed = 0
 failed = 0
@@ -81,9 +84,8 @@ def check_layout(root):
         return os.path.isfile(path) and (not executable or os.access(path, os.X_OK))
 
     report(exists("usr/games/velmora-quiz", True), "the launcher is /usr/games/velmora-quiz")
-    report(exists("usr/libexec/velmora-quiz/velmora-quiz", True) and
-           exists("usr/libexec/velmora-quiz/velmora-quiz-sound.so"),
-           "the program and its sound module are in /usr/libexec/velmora-quiz")
+    report(exists(BINARIES[0], True) and all(exists(rel) for rel in BINARIES[1:]),
+           "the program and its sound and controller modules are in /usr/libexec/velmora-quiz")
     data = os.path.join(root, "usr/share/games/velmora-quiz")
     wavs = glob.glob(os.path.join(data, "*.wav"))
     report(len(wavs) == SOUNDS and exists("usr/share/games/velmora-quiz/Spielanleitung.txt"),
@@ -105,7 +107,7 @@ def check_layout(root):
 
 
 def check_binaries(root):
-    for rel in ("usr/libexec/velmora-quiz/velmora-quiz", "usr/libexec/velmora-quiz/velmora-quiz-sound.so"):
+    for rel in BINARIES:
         path = os.path.join(root, rel)
         name = os.path.basename(rel)
         dynamic = run("readelf", "-dW", path).stdout
