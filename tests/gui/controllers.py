@@ -17,27 +17,13 @@ import tempfile
 import time
 import traceback
 
+from gui_checks import Checks
 from quizdesk import Program, showing, wait_until
 
 RACE = "1:Q 2:B 3:P"
 ANSWER_BUTTONS = {1: "a", 2: "b", 3: "x", 4: "y"}
 BUZZERS = ["leftshoulder", "rightshoulder", "lefttrigger", "righttrigger"]
 TITLES = {2: {"Sieger: Spieler1", "Sieger: Spieler2", "Unentschieden"}, 3: {"Endstand"}}
-
-
-class Checks:
-    def __init__(self):
-        self.passed = self.failed = 0
-
-    def check(self, name, ok, detail=""):
-        if ok:
-            self.passed += 1
-            print("PASS  %s" % name)
-        else:
-            self.failed += 1
-            print("FAIL  %s  %s" % (name, detail))
-        sys.stdout.flush()
-        return ok
 
 
 def log_lines(p):
