@@ -11,6 +11,10 @@
 #include "headless/Scenario.h"
 #include "tests/support/WatchedGame.h"
 
+namespace {
+constexpr std::int64_t maxScenarioMs = 30LL * 60 * 1000;
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     quiz::Scenario scenario;
     try {
@@ -18,6 +22,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const quiz::ScenarioError&) {
         return 0;
     }
+    // Hours of waiting are only more of the same passes (a countdown yields
+    // every 10 ms), and under the sanitizers they take minutes: the fuzzer
+    // keeps to half an hour of the game, which holds whole games of 10 to 25
+    // questions at the longest limit.
+    std::int64_t waited = 0;
+    for (const quiz::Step& s : scenario.steps)
+        if (s.kind == quiz::Step::Kind::Wait || s.kind == quiz::Step::Kind::Hold) waited += s.ms;
+    if (waited > maxScenarioMs) return 0;
     // A recording (`recorded`) plays with the sleeping yield, any other with 10 ms ones.
     const quiz::test::WatchedOutcome out = quiz::test::playWatched(scenario, quiz::Catalogue::builtIn(), false);
     if (!out.ok) {
